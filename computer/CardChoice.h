@@ -1,0 +1,27 @@
+// The computer's card choice: which card of its hand a seat plays now, or none (-1). A fixed,
+// ordered list of rules; the first that yields a card decides. No chance, no look-ahead.
+//
+//   0 last card        a single +4, +2 or colour change, or a single card that follows, is played
+//   1 avoid taking     a +2 or +4 on the table is answered by a card of the same kind
+//   2 stop the next    the following seat holds one card: colour change, else +4
+//   3 colour change    played as soon as rules 0 to 2 pass
+//   4 +4 without colour  no card of the table colour: a +4
+//   5 nothing matches  no card of the table colour or value: none
+//   6 same action      skip, +2, reverse, in that order, on a card of the same kind
+//   7 no colour card   only value matches: the first card of the table value
+//   8 no value card    only colour matches: the highest card of the table colour
+//   9 more colour      colour matches at least as many as value: the highest of the colour
+//  10 more value       otherwise the first card of the table value
+//
+// Results go to PickedCard (and FollowingSeat for rule 2), as every rule reads them there.
+#pragma once
+
+#include "GameState.h"
+
+namespace tolvanis {
+
+void ChooseCard(GameState& s, int seat);
+void FindFirstOfValue(GameState& s, int seat, int value);
+void FindHighestOfColor(GameState& s, int seat, int color);
+
+}  // namespace tolvanis

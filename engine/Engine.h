@@ -1,0 +1,145 @@
+// The game engine: owns the state record and the board for the life of the table window and
+// holds every rule that decides what happens: dealing, hand order, a move, taking cards, the
+// turn order, scoring, the hover lift on the board data, the seat option box and the menu
+// commands. It knows no widget: the window forwards the mouse to the handlers below and
+// repaints from `Table`; everything from outside comes through `Services`.
+//
+// The computer's turns plug in through AutoPlayer, so that the engine does not depend on the
+// driver that drives it.
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+#include "Board.h"
+#include "GameState.h"
+#include "Services.h"
+
+namespace tolvanis {
+
+// Mouse buttons and modifier bits as the handlers receive them.
+inline constexpr int ButtonLeft = 1;
+inline constexpr int ButtonRight = 2;
+inline constexpr int ButtonMiddle = 4;
+inline constexpr int ShiftMask = 1;
+inline constexpr int CtrlMask = 2;
+inline constexpr int AltMask = 4;
+
+// Plays computer turns; the engine calls it where a computer seat is to move.
+class AutoPlayer {
+  public:
+    virtual ~AutoPlayer() = default;
+    virtual void RunAutoTurns() = 0;
+};
+
+class Engine {
+  public:
+    explicit Engine(Services& services);
+
+    GameState State;
+    Board Table;
+    // "player# 1".."player# 4" at 1..4, "RED".."YELLOW", "ANY" at 1..5; entry 0 empty.
+    std::array<QString, SeatSlots> PlayerName;
+    std::array<QString, 6> ColorName;
+
+    Services& Sv() { return services_; }
+    void SetAutoPlayer(AutoPlayer* player) { autoPlayer_ = player; }
+
+    // --- Start-up -------------------------------------------------------------------------
+    // Sets the start-up values, builds the card table and the layout for pictures of the given
+    // size in millimetres, starts the first deal and gives the first turn.
+    void Load(double cardWidthMm, double cardHeightMm);
+    // The card table: colours, values and picture ids of cards 1..108 and the markers.
+    void BuildCardTable();
+
+    // --- Shared operations ----------------------------------------------------------------
+    void RecountHand(int seat) { State.RecountHand(seat); }
+    void FindFollowingSeat() { State.FindFollowingSeat(); }
+    void LogMove(const QString& text, int seat, int color);
+    static QString MoveText(int value);
+    // A number as captions and log lines show it: a leading blank unless negative (" 7", "-3").
+    static QString Str(int n);
+    // The colour of a moves-log line for a card colour 1..4; black otherwise.
+    static Rgb LogColor(int color);
+    void PlaySound(const char* name);
+    // "p" + seat + ": " + text.
+    static QString SeatCaption(int seat, const QString& text);
+    // The label of a seat at rest: its player name, or Auto/Pause, Auto/NoPause.
+    QString RestingCaption(int seat) const;
+    void SetMessage(int seat, const QString& caption, Rgb back, Rgb fore);
+    void SetTotalInDeck();
+
+    // --- Starting a deal --------------------------------------------------------------------
+    void StartNewDeal();
+    void ShuffleDeck();
+    void DealHands();
+    void ComputeHandSpacing();
+    void LayOutDeal();
+    void ChooseStartingSeat();
+    void SortHand(int seat);
+
+    // --- Handlers the window calls ------------------------------------------------------------
+    // x, y in millimetres from the item's top-left corner.
+    void OnCardMouseUp(int index, int button, int shift, double x, double y);
+    void OnCardMouseMove(int index, int button, int shift, double x, double y);
+    void OnBoardMouseUp(int button, int shift);
+    void OnBoardMouseMove();
+    void OnMessageClick(int seat);
+    void OnPlayerBackMouseUp(int seat, int button, int shift);
+
+    // --- A move -------------------------------------------------------------------------------
+    void CheckAndPlay(int seat);
+    void PlayCard();
+    void AdvanceTurn();
+    void EndOfDealWait();
+    void TakeCards(int seat, int n);
+    void ScoreDeal();
+    // Asks the computer player to play from CurrentSeat on (no-op without one).
+    void RunAutoTurns();
+    void ChooseCard(int seat);
+
+    // --- Hands on the table ---------------------------------------------------------------------
+    void ArrangeHand(int seat);
+    void ShowHand(int seat);
+    void AnimateTake(int seat);
+
+    // --- Seat option box and menu commands
+    // ---------------------------------------------------------
+    void OpenSeatOptions(int seat);
+    void OnOptBoxClick(int index);
+    void OnOptOk();
+    void OnOptCancel();
+    void CommandNewDeal();
+    void CommandNumberOfPlayers(int n);
+    void CommandRandomStart();
+    void CommandFirstPlayerStart();
+    void CommandAllHuman();
+    void CommandAllAutoPause();
+    void CommandAllAutoNoPause();
+    void CommandSoundOn();
+    // The sound of Help, About and Exit; the shell opens the windows.
+    void CommandHelp();
+    void CommandAbout();
+    void CommandExit();
+    // The play-speed slider moved to `value` of 100..`max`.
+    void SpeedChanged(int value, int max);
+
+  private:
+    // The steps after a card has been played or its colour named.
+    void AfterCard();
+    // Steps 5 and 6 of the turn passing: start a computer seat or announce "take 1 card".
+    void StartTurnOfCurrentSeat();
+    // After taking cards: the turn passes as after a played card.
+    void PassTurnAfterTake();
+    void TakeFromPile(int seat);
+    void HideHandPictures(int seat);
+    void GiveFirstTurn();
+
+    Services& services_;
+    AutoPlayer* autoPlayer_ = nullptr;
+    bool firstDealDone_ = false;
+};
+
+}  // namespace tolvanis

@@ -1,0 +1,151 @@
+// The game's state record: the fixed card table, the seats and their hands, the pile, the turn
+// state, the flags and the settings. One record lives as long as the table window; every rule
+// reads and writes it directly and passes results back through it (PickedCard, FollowingSeat,
+// NextSeat) rather than as return values.
+//
+// Seat 0 is the pile (draw pile and table card in one list), seats 1..4 the players: 1 top,
+// 2 right, 3 bottom, 4 left. A seat not in the deal has HandCount -1.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace tolvanis {
+
+inline constexpr int FlagOn = 1;
+inline constexpr int FlagOff = 0;
+inline constexpr int DeckSize = 108;
+inline constexpr int HandSize = 7;
+inline constexpr int NumBacks = 7;
+
+inline constexpr int ColorRed = 1;
+inline constexpr int ColorGreen = 2;
+inline constexpr int ColorBlue = 3;
+inline constexpr int ColorYellow = 4;
+inline constexpr int ColorAny = 5;
+
+inline constexpr int ValuePlus2 = -2;
+inline constexpr int ValueSkip = -3;
+inline constexpr int ValuePlus4 = -4;
+inline constexpr int ValueColorChange = -5;
+inline constexpr int ValueReverse = -6;
+inline constexpr int ValueMarker = 99;  // colour markers, never dealt
+
+inline constexpr int TargetScore = 500;
+inline constexpr int LayoutScale = 75;  // design unit: 1/75 millimetre
+inline constexpr int DragScale = 57;    // twips per millimetre, rounded
+inline constexpr int LiftStep = 4;      // millimetres a side seat's card is lifted
+inline constexpr int LiftStepSide = 4;  // millimetres a top or bottom seat's card is lifted
+
+inline constexpr int CardSlots = 126;  // picture and card numbers 0..125
+inline constexpr int SeatSlots = 5;    // 0 = pile, 1..4 players
+inline constexpr int FirstBackImage = 110;
+inline constexpr int MarkerImageBase = 119;  // marker of colour c is image c + 119
+inline constexpr int MinValue = -6;
+inline constexpr int MaxValue = 10;
+
+// Offsets into SeatMode: SeatMode[s] Auto, SeatMode[s + PauseOffset] Pause,
+// SeatMode[s + HideOffset] hand covered.
+inline constexpr int PauseOffset = 4;
+inline constexpr int HideOffset = 8;
+
+struct GameState {
+    // The card table, indexed by card number 0..125 (1..108 playing cards, 120..123 markers).
+    std::array<int, CardSlots> CardColor{};
+    std::array<int, CardSlots> CardValue{};
+    int LastImageIndex = 123;
+
+    // Seats and hands. Hand[s][1..HandCount[s]] are in use; position 0 is never used.
+    std::array<std::array<int, CardSlots>, SeatSlots> Hand{};
+    std::array<int, SeatSlots> HandCount{};
+    std::array<int, CardSlots> CardOwner{};
+    std::array<int, SeatSlots> PendingDraw{};
+    std::array<int, 17> SeatMode{};
+    std::array<std::array<int, 7>, SeatSlots> CountByColor{};
+    std::array<std::array<int, MaxValue - MinValue + 1>, SeatSlots> CountByValueStore{};
+    std::array<int, CardSlots> ShuffleOrder{};
+
+    // Turn state.
+    int NumPlayers = 4;
+    int CurrentSeat = -1;
+    int NextSeat = 0;
+    int FollowingSeat = 0;
+    int Direction = FlagOff;
+    int TableCard = 0;
+    int TableColor = ColorRed;
+    int PlayedCard = 0;
+    int PickedCard = -1;
+    int ColorWait = 0;
+
+    // Flags and settings.
+    int DealOver = FlagOff;
+    int BoardWait = FlagOff;
+    int GameOver = FlagOff;
+    int AutoBusy = FlagOff;
+    int StartMode = -1;
+    int SoundOn = FlagOn;
+    int OptionsOpen = FlagOff;
+
+    // Scores of seats 1..4 at index seat - 1; shown in the score table of the Moves window.
+    std::array<int, 4> TotPoints{};
+    std::array<int, 4> TotGames{};
+
+    // Table geometry in millimetres (steps in 1/75 millimetre) and the hover lift.
+    std::array<int, SeatSlots> HandLeft{77, 53, 133, 53, 3};
+    std::array<int, SeatSlots> HandTop{47, 5, 40, 87, 40};
+    std::array<int, SeatSlots> HandStepX{};
+    std::array<int, SeatSlots> HandStepY{};
+    int BackImageIndex = FirstBackImage;
+    int HoverCard = 0;
+    int HoverX = 0;
+    int HoverY = 0;
+    int LiftDX = 0;
+    int LiftDY = 0;
+
+    // Pace of the computer seats: event-processing passes per slider unit, and the slider units.
+    int DelayFactor = 35;
+    std::int32_t DelayUnits = 500;
+    std::int32_t WaitCount = 0;
+
+    // Bumped by every new deal, so that a paused driver notices its deal is gone.
+    std::uint32_t DealSerial = 0;
+
+    int& CountByValue(int seat, int value) { return CountByValueStore[seat][value - MinValue]; }
+    int CountByValue(int seat, int value) const {
+        return CountByValueStore[seat][value - MinValue];
+    }
+
+    bool IsAuto(int seat) const { return SeatMode[seat] == FlagOn; }
+    bool Pauses(int seat) const { return SeatMode[seat + PauseOffset] == FlagOn; }
+    bool IsHidden(int seat) const { return SeatMode[seat + HideOffset] == FlagOn; }
+
+    // Recomputes CountByColor and CountByValue of one seat from its hand.
+    void RecountHand(int seat) {
+        CountByColor[seat].fill(0);
+        CountByValueStore[seat].fill(0);
+        for (int i = 1; i <= HandCount[seat]; ++i) {
+            const int card = Hand[seat][i];
+            ++CountByColor[seat][CardColor[card]];
+            ++CountByValue(seat, CardValue[card]);
+        }
+    }
+
+    // The next seat in play after CurrentSeat in the current Direction, into FollowingSeat.
+    void FindFollowingSeat() { FollowingSeat = SeatAfter(CurrentSeat); }
+
+    // The seat in play that follows `seat` in the current direction; seat 0 is never a result.
+    int SeatAfter(int seat) const {
+        int x = seat;
+        for (int guard = 0; guard < 8; ++guard) {
+            if (Direction == FlagOff) {
+                x = (x >= 4 || x < 1) ? 1 : x + 1;
+            } else {
+                x = x - 1 <= 0 ? 4 : x - 1;
+            }
+            if (HandCount[x] > 0) return x;
+        }
+        return x;  // nobody holds cards: only reachable after a deal has ended
+    }
+};
+
+}  // namespace tolvanis
