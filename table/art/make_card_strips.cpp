@@ -33,6 +33,8 @@ constexpr qreal kCornerRadius = 9.0;
 constexpr qreal kPanelInset = 4.0;
 
 // Outside the rounded corners the cell shows the table's felt, so a card lies flush on it.
+// Only those corner pixels carry this exact colour, so a viewer may also key it out to let
+// an overlapped card show through the corners of the card above.
 const QColor kFelt(0, 100, 50);
 const QColor kCardEdge(70, 70, 76);
 const QColor kCardWhite(250, 250, 246);
@@ -118,9 +120,10 @@ QPainterPath drawBlank(QPainter& p, const QColor& panel) {
 }
 
 // A path drawn at the top-left index and again, turned half round, at the bottom-right,
-// so the card reads the same from either side of the table.
+// so the card reads the same from either side of the table. The index keeps close to the
+// left edge: in a fanned hand only a strip of about 14 pixels of each card shows.
 void drawIndex(QPainter& p, const QPainterPath& symbol, const QColor& fill, const QColor& outline,
-               QPointF at = QPointF(kPanelInset + 9.5, kPanelInset + 11.0)) {
+               QPointF at = QPointF(kPanelInset + 8.0, kPanelInset + 10.0)) {
     fillOutlined(p, symbol.translated(at), fill, outline, 1.2);
     QTransform turn;
     turn.translate(kCellW, kCellH);
@@ -199,7 +202,8 @@ void drawSuitCard(QPainter& p, const Suit& suit, int cell) {
         fillOutlined(p, over.translated(kCentre), suit.face, suit.dark, 1.3);
         fillOutlined(p, centredText(QStringLiteral("+2"), 13).translated(kCentre + QPointF(8, 6)),
                      kCardWhite, suit.dark, 1.0);
-        drawIndex(p, centredText(QStringLiteral("+2"), 15), kCardWhite, suit.dark);
+        drawIndex(p, centredText(QStringLiteral("+2"), 14), kCardWhite, suit.dark,
+                  QPointF(kPanelInset + 9.5, kPanelInset + 10.0));
         return;
     }
     if (cell == 11) {

@@ -150,6 +150,17 @@ TEST(CardStrips, EveryCellIsACardOnFeltCorners) {
             for (QPoint corner : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)}) {
                 EXPECT_EQ(c.pixel(corner), felt) << "strip " << s << " cell " << n;
             }
+            // The felt colour stays in the corners, so keying it out never cuts into a card.
+            for (int y = 0; y < c.height(); ++y) {
+                for (int x = 0; x < c.width(); ++x) {
+                    const bool inCorner = (x < 10 || x > r - 10) && (y < 10 || y > b - 10);
+                    if (!inCorner && c.pixel(x, y) == felt) {
+                        ADD_FAILURE() << "felt inside strip " << s << " cell " << n << " at " << x
+                                      << "," << y;
+                        return;
+                    }
+                }
+            }
             // Not a blank cell: the middle is part of the card, not the felt.
             EXPECT_NE(c.pixel(c.width() / 2, c.height() / 2), felt)
                 << "strip " << s << " cell " << n;
