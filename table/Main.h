@@ -1,0 +1,45 @@
+// The game's main window: the caption, the menu bar the shell fills, and the table widget that
+// shows the engine's board. The window holds no game state; it sizes itself from the layout the
+// engine computed and reads colours off the card pictures for the colour pick.
+#pragma once
+
+#include <QMainWindow>
+
+#include "Board.h"
+
+namespace tolvanis {
+
+class Engine;
+class PictureSet;
+class TableWidget;
+
+class Main : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    Main(Engine& engine, const PictureSet& pictures, QWidget* parent = nullptr);
+
+    // Repaints the table from the board and brings the windowed items (pickers, option box) and
+    // the flying back up to date. Call after changing the board from outside the table.
+    void Refresh();
+
+    // The colour of the pixel at (xMm, yMm) on the picture of colour picker `picker`, or NoColor
+    // outside it.
+    Rgb ColorAt(int picker, double xMm, double yMm) const;
+
+    TableWidget* Table() const { return table_; }
+
+    // The client size in pixels at 100 %: the layout's twips, 15 to a pixel.
+    static QSize ClientSizeFor(const Board& board);
+
+  signals:
+    // The board changed in answer to the mouse (the shell refreshes its menus and windows).
+    void BoardChanged();
+
+  private:
+    Engine& engine_;
+    const PictureSet& pictures_;
+    TableWidget* table_ = nullptr;
+};
+
+}  // namespace tolvanis

@@ -1,0 +1,140 @@
+#include "PictureSet.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace tolvanis {
+
+namespace {
+
+constexpr int WildStrip = 4;
+
+QString Folders(const QStringList& dirs) {
+    QStringList shown;
+    for (const QString& dir : dirs)
+        shown << QDir::toNativeSeparators(QDir(dir).absolutePath());
+    return shown.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+const std::array<const char*, 5>& PictureSet::StripFiles() {
+    static const std::array<const char*, 5> files{"Red3.bmp", "Green3.bmp", "Blue3.bmp",
+                                                  "Yellow3.bmp", "Backs4.bmp"};
+    return files;
+}
+
+bool PictureSet::CellOf(int id, int& strip, int& cell) {
+    if (id >= 1 && id <= 4) {
+        strip = id - 1, cell = 9;
+    } else if (id >= 5 && id <= 76) {
+        // Each number of a colour twice in a row, 1 to 9.
+        strip = (id - 5) / 18, cell = (id - 5) % 18 / 2;
+    } else if (id >= 77 && id <= 84) {
+        strip = (id - 77) % 4, cell = 10;
+    } else if (id >= 85 && id <= 88) {
+        strip = WildStrip, cell = 0;
+    } else if (id >= 89 && id <= 96) {
+        strip = (id - 89) % 4, cell = 11;
+    } else if (id >= 97 && id <= 104) {
+        strip = (id - 97) % 4, cell = 12;
+    } else if (id >= 105 && id <= 108) {
+        strip = WildStrip, cell = 12;
+    } else if (id >= 110 && id <= 116) {
+        strip = WildStrip, cell = id - 109;
+    } else if (id >= 120 && id <= 123) {
+        // The markers RED, GREEN, BLUE, YELLOW lie in the strip as GREEN, YELLOW, BLUE, RED.
+        static constexpr int markerCell[4] = {11, 8, 10, 9};
+        strip = WildStrip, cell = markerCell[id - 120];
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
+    *this = PictureSet{};
+    std::array<QImage, 5> strips;
+    int cellW = 0, cellH = 0;
+    for (std::size_t n = 0; n < strips.size(); ++n) {
+        const QString name = QString::fromLatin1(StripFiles()[n]);
+        QString path;
+        for (const QString& dir : searchDirs) {
+            const QFileInfo candidate(QDir(dir), name);
+            if (candidate.isFile()) {
+                path = candidate.absoluteFilePath();
+                break;
+            }
+        }
+        if (path.isEmpty()) {
+            return QStringLiteral("The card picture file \"%1\" was not found.\nLooked in: %2")
+                .arg(name, Folders(searchDirs));
+        }
+        QImageReader reader(path);
+        QImage image = reader.read();
+        if (image.isNull()) {
+            return QStringLiteral("The card picture file \"%1\" cannot be read (%2).\nFile: %3")
+                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
+        }
+        if (image.width() % CellsPerStrip != 0 || image.width() == 0) {
+            return QStringLiteral(
+                       "The card picture file \"%1\" is %2 pixels wide, which is not 13 equal "
+                       "cards.\nFile: %3")
+                .arg(name)
+                .arg(image.width())
+                .arg(QDir::toNativeSeparators(path));
+        }
+        const int w = image.width() / CellsPerStrip;
+        if (n == 0) {
+            cellW = w, cellH = image.height();
+        } else if (w != cellW || image.height() != cellH) {
+            return QStringLiteral(
+                       "The card picture file \"%1\" has cards of %2 x %3 pixels, the other "
+                       "strips %4 x %5.\nFile: %6")
+                .arg(name)
+                .arg(w)
+                .arg(image.height())
+                .arg(cellW)
+                .arg(cellH)
+                .arg(QDir::toNativeSeparators(path));
+        }
+        strips[n] = std::move(image);
+    }
+
+    // Cards of the same cell share one pixmap; the board only ever asks by id.
+    std::array<std::array<QPixmap, CellsPerStrip>, 5> cells;
+    for (int id = 0; id < Slots; ++id) {
+        int strip = 0, cell = 0;
+        if (!CellOf(id, strip, cell)) continue;
+        QPixmap& cut = cells[strip][cell];
+        if (cut.isNull())
+            cut = QPixmap::fromImage(strips[strip].copy(cell * cellW, 0, cellW, cellH));
+        pictures_[id] = cut;
+    }
+    cellWidth_ = cellW;
+    cellHeight_ = cellH;
+    return std::nullopt;
+}
+
+const QPixmap& PictureSet::Picture(int id) const {
+    static const QPixmap none;
+    if (id < 0 || id >= Slots) return none;
+    return pictures_[id];
+}
+
+QImage PictureSet::PictureImage(int id) const {
+    return Picture(id).toImage();
+}
+
+QStringList PictureSet::DefaultSearchDirs() {
+    QStringList dirs{QDir::currentPath()};
+    if (QCoreApplication::instance()) dirs << QCoreApplication::applicationDirPath();
+#ifdef TOLVANIS_INSTALLED_DATA_DIR
+    dirs << QStringLiteral(TOLVANIS_INSTALLED_DATA_DIR);
+#endif
+    return dirs;
+}
+
+}  // namespace tolvanis
