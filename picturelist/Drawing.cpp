@@ -1,0 +1,299 @@
+// Layout and drawing of UserControl1: placing the parts for each mode, settling the row height when
+// the first item arrives, and drawing rows onto the persistent list surface. Each row's text is
+// rendered into the text buffer and copied onto the surface in one block; pictures are combined
+// with the surface by AND, grid lines by merge-pen-not, and the highlight band is inverted.
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <cmath>
+
+#include "ListParts.h"
+#include "UserControl1.h"
+#include "ValueText.h"
+
+using namespace picturelist;
+
+namespace {
+int toPixels(double twips, int twipsPerPixel) {
+    return static_cast<int>(roundHalfEven(twips / twipsPerPixel));
+}
+}  // namespace
+
+double UserControl1::editHeightTwips() const {
+    return 1.0 * edit_->sizeHint().height() * screenTwipsPerPixelY();
+}
+
+double UserControl1::controlWidthTwips() const {
+    return 1.0 * width() * screenTwipsPerPixelX();
+}
+
+void UserControl1::setControlHeightTwips(double twips) {
+    const int h = std::max(1, toPixels(twips, screenTwipsPerPixelY()));
+    if (h != height()) resize(width(), h);
+}
+
+void UserControl1::placeParts() {
+    const int tx = screenTwipsPerPixelX(), ty = screenTwipsPerPixelY();
+    const int inset = insetPixels();
+    auto place = [&](QWidget* w, const QRectF& r) {
+        w->setGeometry(inset + toPixels(r.left(), tx), inset + toPixels(r.top(), ty),
+                       std::max(1, toPixels(r.width(), tx)), std::max(1, toPixels(r.height(), ty)));
+    };
+    place(surface_, surfaceTw_);
+    place(scroll_, scrollTw_);
+    place(edit_, editTw_);
+    place(button_, buttonTw_);
+}
+
+void UserControl1::showList(bool on) {
+    surface_->setVisible(on);
+    scroll_->setVisible(on);
+}
+
+bool UserControl1::listShown() const {
+    return !surface_->isHidden();
+}
+
+void UserControl1::clearSurface() {
+    surface_->clear();
+}
+
+void UserControl1::LayoutForMode() {
+    const int tppx = screenTwipsPerPixelX();
+    controlWidth_ = static_cast<int>(roundHalfEven(controlWidthTwips()));
+    topItem_ = -1;
+    const double buttonWidth = 200.0 * tppx / 12;
+    const double scrollWidth = buttonWidth;
+    const double allowance = borderStyle_ != 0 ? 48.0 * tppx / 12 : 0.0;
+    scrollTw_.setWidth(scrollWidth);
+    buttonTw_.setWidth(buttonWidth);
+    if (activeMode_ == 0) {
+        button_->hide();
+        edit_->hide();
+        surfaceTw_.moveTop(0);
+        scrollTw_.moveTop(0);
+        surfaceTw_.setLeft(0);
+        surfaceTw_.setWidth(controlWidth_ - scrollWidth - allowance);
+        textBufferWidthTw_ = surfaceTw_.width();
+        showList(true);
+        setControlHeightTwips(listHeight_ + borderStyle_ * 48.0);
+        surfaceTw_.setHeight(listHeight_);
+        scrollTw_.setHeight(listHeight_);
+        scrollTw_.moveLeft(surfaceTw_.width());
+        scroll_->setMaximum(0);
+    } else {
+        const double editHeight = editHeightTwips();
+        buttonTw_.moveTop(0);
+        editTw_ = QRectF(0, 0, 0, editHeight);
+        surfaceTw_.moveTop(editHeight);
+        buttonTw_.setWidth(scrollWidth);
+        editTw_.setWidth(controlWidth_ - buttonTw_.width() - allowance);
+        surfaceTw_.setLeft(0);
+        surfaceTw_.setWidth(editTw_.width());
+        textBufferWidthTw_ = editTw_.width();
+        buttonTw_.moveLeft(editTw_.width() - 20);
+        scrollTw_.moveLeft(editTw_.width());
+        buttonTw_.setWidth(scrollWidth + 20);
+        buttonTw_.setHeight(editHeight);
+        scrollTw_.moveTop(surfaceTw_.top());
+        edit_->show();
+        button_->show();
+        button_->raise();
+    }
+    placeParts();
+}
+
+void UserControl1::resizeEvent(QResizeEvent*) {
+    if (inResize_) return;
+    inResize_ = true;
+    try {
+        resizeHandler();
+    } catch (const PictureListError&) {
+        // errors while laying out are not the caller's concern
+    }
+    inResize_ = false;
+}
+
+void UserControl1::resizeHandler() {
+    const int tppx = screenTwipsPerPixelX();
+    controlWidth_ = static_cast<int>(roundHalfEven(controlWidthTwips()));
+    topItem_ = -1;
+    const double buttonWidth = 200.0 * tppx / 12;
+    double allowance = 48.0 * tppx / 12;
+    if (borderStyle_ == 0) {
+        edit_->setFrame(false);
+        allowance = 0;
+    }
+    surfaceTw_.setWidth(controlWidth_ - scrollTw_.width() - allowance);
+    textBufferWidthTw_ = surfaceTw_.width();
+    scrollTw_.setWidth(buttonWidth - 4);
+    editTw_.setWidth(controlWidth_ - buttonWidth - allowance);
+    buttonTw_.moveLeft(editTw_.width() - 20);
+    scrollTw_.moveLeft(editTw_.width());
+    const double editHeight = editHeightTwips();
+    if (activeMode_ == 1 && store_.isEmpty()) setControlHeightTwips(editHeight);
+    buttonTw_.setHeight(editHeight);
+    placeParts();
+    if (activeMode_ == 0 && !store_.isEmpty()) {
+        // Redraw the page at the current scroll position rather than jumping to the second item,
+        // so the newest line of a log stays in sight when the window is resized.
+        const int v = scroll_->value();
+        DrawRowRange(v + 1, v + 1 + visibleRows_);
+        highlightRow_ = -1;
+    }
+}
+
+void UserControl1::SizeForFirstItem() {
+    const int tppy = screenTwipsPerPixelY();
+    const int mHeight =
+        static_cast<int>(roundHalfEven(1.0 * QFontMetrics(surfaceFont_, surface_).height() * tppy));
+    textRowHeight_ = static_cast<int>(roundHalfEven(1.2 * mHeight));
+    twipsPerPixelX_ = screenTwipsPerPixelX();
+    twipsPerPixelY_ = tppy;
+    textBuffer_ = QImage();  // re-made below at the list's width and the row's height
+    if (currentFont_.isEmpty()) currentFont_ = Fontname();
+    if (rowHeight_ >= 24) return;
+    const RowLayout layout = rowLayoutFor(mHeight, listHeight_, twipsPerPixelX_, borderStyle_);
+    rowHeight_ = layout.rowHeight;
+    visibleRows_ = checkedInt16(layout.visibleRows);
+    listHeight_ = checkedInt16(layout.listHeight);
+    surfaceTw_.setHeight(layout.listHeight);
+    scrollTw_.setHeight(layout.listHeight);
+    placeParts();
+    if (activeMode_ == 0) topItem_ = 1;
+}
+
+void UserControl1::drawItemAtRow(int p, int r) {
+    ItemRecord& rec = store_.at(p);
+    if (DrawStyle() == 1) loadIcon(rec.picture);
+    const int width = DrawRow(r, rec.text, rec.font, rec.colour, 1.0 * r * rowHeight_);
+    store_.at(p).drawnWidth = width;
+}
+
+void UserControl1::DrawRowRange(int top, int bottom) {
+    if (bottom > store_.count()) bottom = store_.count();
+    if (top < 0 || !listShown()) return;
+    clearSurface();
+    for (int p = top, r = 0; p <= bottom; ++p, ++r) {
+        if (p >= 1) drawItemAtRow(p, r);
+    }
+    topItem_ = top;
+    bottomItem_ = bottom;
+}
+
+void UserControl1::DrawOneItem(int p) {
+    if (p > store_.count() || p < 1) return;
+    if (listShown()) {
+        drawItemAtRow(p, p - 1);
+        surface_->update();
+    }
+    bottomItem_ = p;
+}
+
+int UserControl1::DrawRow(int r, const QString& text, const QString& font, OleColor colour,
+                          double y) {
+    const int tppx = twipsPerPixelX(), tppy = twipsPerPixelY();
+    const double rh = rowHeight_;
+    const int textTop =
+        toPixels(y + static_cast<double>(roundHalfEven((rh - textRowHeight_) / 2.0)), tppy);
+    int drawnWidth;
+    QImage& surface = surface_->image();
+    if (DrawStyle() != 0) {
+        const int textLeft = toPixels(rh + 96, tppx);
+        drawnWidth = RenderRowText(textLeft, textTop, text, colour, font) + rowHeight_ + 96;
+
+        const double holderHeight = 1.0 * iconHolder_.height() * tppy;
+        const double lift = (rh - holderHeight) / 2;
+        const double top = lift < 0 ? y + 2 : y + lift;
+        const QRect target(toPixels(24, tppx), toPixels(top, tppy), toPixels(rh + 20, tppx),
+                           toPixels(rh - 40, tppy));
+        const QRect source(0, 0, target.width(), target.height());
+        QPainter p(&surface);
+        if (!iconHolder_.isNull() && iconHolder_.rect().contains(source)) {
+            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+            p.drawImage(target, iconHolder_, source);
+        } else if (!iconHolder_.isNull()) {
+            // The picture is smaller than the area: copy what fits of a narrower area instead.
+            const QRect narrow(target.left(), target.top(), toPixels(rh, tppx), target.height());
+            const QRect from = QRect(0, 0, narrow.width(), narrow.height()) & iconHolder_.rect();
+            p.drawImage(narrow.topLeft(), iconHolder_, from);
+        }
+    } else {
+        drawnWidth = RenderRowText(toPixels(48, tppx), textTop, text, colour, font);
+    }
+    if (gridGap_ == 1) {
+        QPainter p(&surface);
+        p.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
+        p.setPen(QPen(qcolor(gridColor_), 1));
+        const int lineY = toPixels((r + 1) * rh - 2.0 * tppx, tppy);
+        p.drawLine(0, lineY, surface.width() - 1, lineY);
+    }
+    return drawnWidth;
+}
+
+QFont UserControl1::rowFont(const QString& name) {
+    auto it = fontCache_.constFind(name);
+    if (it != fontCache_.constEnd()) return it.value();
+    QFont f = surfaceFont_;
+    if (!name.isEmpty()) f.setFamily(name);
+    fontCache_.insert(name, f);
+    return f;
+}
+
+int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colour,
+                                const QString& font) {
+    const int tppx = twipsPerPixelX(), tppy = twipsPerPixelY();
+    const int bandWidth = std::max(1, toPixels(textBufferWidthTw_, tppx));
+    const int bandHeight = std::max(1, static_cast<int>(std::ceil(1.0 * rowHeight_ / tppy)));
+    const QColor back = qcolor(backColor_);
+    if (textBuffer_.width() != bandWidth || textBuffer_.height() < bandHeight) {
+        textBuffer_ = QImage(bandWidth, bandHeight, QImage::Format_RGB32);
+    }
+    textBuffer_.fill(back);
+    const QFont f = rowFont(font);
+    const QFontMetrics metrics(f);
+    {
+        QPainter p(&textBuffer_);
+        p.setFont(f);
+        p.setPen(qcolor(colour));
+        p.drawText(0, metrics.ascent(), text);
+    }
+    {
+        QPainter p(&surface_->image());
+        p.drawImage(QPoint(x, y), textBuffer_, QRect(0, 0, bandWidth, bandHeight));
+    }
+    return static_cast<int>(roundHalfEven(1.0 * metrics.horizontalAdvance(text) * tppx));
+}
+
+void UserControl1::ToggleRowHighlight(int r) {
+    const int tppy = twipsPerPixelY();
+    const double top = 1.0 * r * rowHeight_ - 24;
+    const double bottom = 1.0 * r * rowHeight_ + rowHeight_;
+    const int y0 = toPixels(top, tppy), y1 = toPixels(bottom, tppy);
+    QImage& surface = surface_->image();
+    {
+        QPainter p(&surface);
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+        p.fillRect(QRect(0, y0, surface.width(), y1 - y0 + 1), qcolor(backColor_));
+    }
+    surface_->update();
+}
+
+QImage UserControl1::dropButtonIcon() {
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    const QRgb black = qRgb(0, 0, 0);
+    for (int row = 3; row <= 6; ++row) {
+        for (int col = 5; col <= 9; ++col)
+            icon.setPixel(col, row, black);
+    }
+    const int centre = 7;
+    for (int k = 0; k < 6; ++k) {
+        const int half = 5 - k;  // widths 11, 9, 7, 5, 3, 1
+        for (int col = centre - half; col <= centre + half; ++col)
+            icon.setPixel(col, 7 + k, black);
+    }
+    return icon;
+}
