@@ -1,9 +1,191 @@
 #include "AutoTurns.h"
 
+#include "CardChoice.h"
+#include "Texts.h"
+
 namespace tolvanis {
 
-void AutoTurns::RunAutoTurns() {}
-void AutoTurns::ChooseColor(int) {}
-void AutoTurns::WaitPlaySpeed() {}
+namespace {
+
+QString AutoText(int value) {
+    return QStringLiteral("Auto: ") + Engine::MoveText(value);
+}
+
+}  // namespace
+
+void AutoTurns::RunAutoTurns() {
+    GameState& s = engine_.State;
+    if (s.AutoBusy == FlagOn) return;  // already playing: a click during a pause
+    if (engine_.Table.GameStartClick.Visible) engine_.Table.GameStartClick.Visible = false;
+    serial_ = s.DealSerial;
+
+    bool playOn = true;
+    if (s.CurrentSeat < 1 || s.HandCount[s.CurrentSeat] <= 0) {
+        // Nobody to move here: only pass the turn on.
+        engine_.PlaySound(SndMenu);
+        WaitPlaySpeed();
+        playOn = !DealReplaced() && s.BoardWait == FlagOff;
+        if (playOn) {
+            engine_.AdvanceTurn();
+            s.CurrentSeat = s.NextSeat;
+            playOn = s.DealOver == FlagOff && s.IsAuto(s.CurrentSeat) && !s.Pauses(s.CurrentSeat);
+        }
+    }
+    while (playOn) {
+        engine_.Sv().ProcessEvents();
+        if (DealReplaced()) break;
+        s.AutoBusy = FlagOn;
+        playOn = PlayOneTurn();
+    }
+    s.AutoBusy = FlagOff;
+}
+
+bool AutoTurns::PlayOneTurn() {
+    GameState& s = engine_.State;
+    Board& t = engine_.Table;
+    const int p = s.CurrentSeat;
+    bool played = false;
+
+    if (s.PendingDraw[p] > 0) {
+        // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
+        const int n = s.PendingDraw[p];
+        FindFirstOfValue(s, p, -n);
+        if (s.PickedCard > 0) {
+            s.PlayedCard = s.PickedCard;
+            played = true;
+        } else {
+            if (engine_.Sv().LogWanted())
+                engine_.LogMove(QStringLiteral("Auto: takes") + Engine::Str(n) +
+                                    (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards")),
+                                p, 0);
+            engine_.TakeCards(p, n);
+        }
+    } else {
+        engine_.ChooseCard(p);
+        s.PlayedCard = s.PickedCard;
+        if (s.PlayedCard == -1) {
+            engine_.TakeCards(p, 1);
+            engine_.LogMove(QStringLiteral("Auto: takes 1 card"), p, 0);
+        } else {
+            played = true;
+        }
+    }
+
+    if (played) {
+        t.CardImage[s.TableCard].Picture = t.CardImage[s.PlayedCard].Picture;
+        engine_.PlayCard();
+        const int value = s.CardValue[s.PlayedCard];
+        const int color = s.CardColor[s.PlayedCard];
+        const bool logWanted = engine_.Sv().LogWanted();
+        if (s.HandCount[p] == 0 && logWanted) engine_.LogMove(AutoText(value), p, color);
+        engine_.ScoreDeal();
+        if (s.DealOver == FlagOn) {
+            engine_.SetMessage(p, QLatin1String(MsgFinished), Black, White);
+            engine_.EndOfDealWait();
+            if (AfterMove) AfterMove();
+            return false;
+        }
+        auto logPlay = [&] {
+            if (logWanted) engine_.LogMove(AutoText(value), p, color);
+        };
+        switch (value) {
+            case ValuePlus2:
+            case ValuePlus4:
+                engine_.AdvanceTurn();
+                s.PendingDraw[s.NextSeat] = -value;
+                t.Message[s.NextSeat].Caption =
+                    Engine::SeatCaption(s.NextSeat, QLatin1String(MsgTake2));
+                logPlay();
+                if (value == ValuePlus4) {
+                    t.Message[s.NextSeat].Caption =
+                        Engine::SeatCaption(s.NextSeat, QLatin1String(MsgTake4));
+                    ChooseColor(p);
+                }
+                break;
+            case ValueReverse:
+                logPlay();
+                s.Direction = s.Direction == FlagOn ? FlagOff : FlagOn;
+                break;
+            case ValueSkip:
+                logPlay();
+                engine_.AdvanceTurn();
+                s.CurrentSeat = s.NextSeat;
+                break;
+            case ValueColorChange:
+                logPlay();
+                ChooseColor(s.CurrentSeat);
+                break;
+            default:
+                logPlay();
+                break;
+        }
+    }
+
+    engine_.PlaySound(SndMenu);
+    if (AfterMove) AfterMove();
+    WaitPlaySpeed();
+    if (DealReplaced() || s.BoardWait != FlagOff) return false;
+
+    engine_.AdvanceTurn();
+    if (s.DealOver == FlagOn) return false;
+    s.CurrentSeat = s.NextSeat;
+    // Announce before the seat moves that it has nothing to play, person or computer alike.
+    engine_.ChooseCard(s.CurrentSeat);
+    if (s.PendingDraw[s.CurrentSeat] == 0 && s.PickedCard == -1) {
+        s.PendingDraw[s.CurrentSeat] = 1;
+        t.Message[s.CurrentSeat].Caption =
+            Engine::SeatCaption(s.CurrentSeat, QLatin1String(MsgTake1));
+    }
+    return s.IsAuto(s.CurrentSeat) && !s.Pauses(s.CurrentSeat);
+}
+
+void AutoTurns::ChooseColor(int seat) {
+    GameState& s = engine_.State;
+    s.FindFollowingSeat();
+    const int following = s.FollowingSeat;
+    int color = 0;
+    if (s.HandCount[following] == 1) {
+        // The next seat is about to finish: any other colour this seat can follow later.
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            FindHighestOfColor(s, seat, c);
+            if (c != s.TableColor && s.PickedCard != -1) color = c;
+        }
+        // Only cards of the table colour and no further wild card: the colour stays.
+        if (color == 0) color = s.TableColor;
+    } else if (s.HandCount[seat] == 1) {
+        color = s.CardColor[s.Hand[seat][1]];
+        if (color == ColorAny) color = ColorRed;
+    } else {
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            if (s.CountByColor[following][c] == 0) color = c;
+        }
+        if (color == 0) {
+            color = ColorRed;
+            for (int c = ColorGreen; c <= ColorYellow; ++c) {
+                if (s.CountByColor[seat][c] > s.CountByColor[seat][color]) color = c;
+            }
+        }
+    }
+    s.TableColor = color;
+    engine_.LogMove(QStringLiteral("Auto: new color selected"), s.CurrentSeat, color);
+    if (s.CardValue[s.TableCard] == ValueColorChange) {
+        engine_.Table.CardImage[s.TableCard].Picture =
+            engine_.Table.CardImage[color + MarkerImageBase].Picture;
+    }
+}
+
+void AutoTurns::WaitPlaySpeed() {
+    GameState& s = engine_.State;
+    s.WaitCount = 0;
+    engine_.Sv().ProcessEvents();
+    const std::int64_t passes = std::int64_t(s.DelayFactor) * s.DelayUnits;
+    if (passes > 0) {
+        const std::int64_t done = engine_.Sv().Pause(
+            passes, [this, &s] { return s.BoardWait != FlagOff || DealReplaced(); });
+        s.WaitCount = static_cast<std::int32_t>(done);
+        if (s.BoardWait != FlagOff) return;
+    }
+    s.WaitCount = 0;
+}
 
 }  // namespace tolvanis

@@ -1,6 +1,9 @@
 // The driver of computer turns: plays one computer seat after another, with a pause between
-// moves, until a person or a pausing computer seat is to move or the deal ends.
+// moves, until a person or a pausing computer seat is to move or the deal ends. It never runs
+// twice at once, and a deal replaced during one of its pauses ends the sequence.
 #pragma once
+
+#include <functional>
 
 #include "Engine.h"
 
@@ -9,12 +12,23 @@ namespace tolvanis {
 class AutoTurns : public AutoPlayer {
   public:
     explicit AutoTurns(Engine& engine) : engine_(engine) {}
+
     void RunAutoTurns() override;
+    // The colour a computer seat names after its +4 or colour change.
     void ChooseColor(int seat);
+    // The pause between two turns: DelayFactor x DelayUnits event-processing passes.
     void WaitPlaySpeed();
 
+    // Runs after every move the driver makes (the simulator checks its invariants here).
+    std::function<void()> AfterMove;
+
   private:
+    // Plays the current seat's turn; false when the sequence must stop.
+    bool PlayOneTurn();
+    bool DealReplaced() const { return engine_.State.DealSerial != serial_; }
+
     Engine& engine_;
+    std::uint32_t serial_ = 0;
 };
 
 }  // namespace tolvanis

@@ -14,6 +14,9 @@
 
 namespace tolvanis {
 
+// Wall time that one event-processing pass of the computer's pause stands for.
+inline constexpr int MicrosecondsPerPass = 20;
+
 class Services {
   public:
     virtual ~Services() = default;

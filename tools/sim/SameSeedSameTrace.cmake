@@ -1,0 +1,17 @@
+# Two runs with one seed must print the same trace and tallies, apart from the timing figures.
+foreach(run a b)
+    execute_process(COMMAND ${SIM} --deals 30 --players 3 --seed 42 --trace --check
+                    OUTPUT_VARIABLE out_${run} RESULT_VARIABLE rc_${run})
+    if(NOT rc_${run} EQUAL 0)
+        message(FATAL_ERROR "tolvanis-sim failed: ${rc_${run}}")
+    endif()
+    string(REGEX REPLACE "seconds=[0-9.]+ deals_per_s=[0-9.]+" "" out_${run} "${out_${run}}")
+endforeach()
+if(NOT out_a STREQUAL out_b)
+    message(FATAL_ERROR "same seed, different output")
+endif()
+string(FIND "${out_a}" "deal=1 players=3" first_deal)
+string(FIND "${out_a}" "log #000000 p" seat_line)
+if(first_deal EQUAL -1 OR seat_line EQUAL -1)
+    message(FATAL_ERROR "trace lacks the deal header or seat lines")
+endif()

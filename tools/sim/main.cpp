@@ -1,0 +1,171 @@
+// tolvanis-sim: plays whole games of computer seats without pauses, exactly as a person at the
+// table would start them (menu commands, then board clicks), and checks after every move that
+// no card was lost.
+//
+//   tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]
+#include <QString>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "AutoTurns.h"
+#include "Engine.h"
+#include "FakeServices.h"
+#include "Invariants.h"
+
+using namespace tolvanis;
+
+namespace {
+
+struct Options {
+    long deals = 1000;
+    int players = 4;
+    unsigned long long seed = 1;
+    bool check = false;
+    bool trace = false;
+};
+
+[[noreturn]] void Usage() {
+    std::fprintf(
+        stderr, "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]\n");
+    std::exit(2);
+}
+
+Options Parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        auto value = [&]() -> const char* {
+            if (i + 1 >= argc) Usage();
+            return argv[++i];
+        };
+        if (arg == "--deals") {
+            o.deals = std::strtol(value(), nullptr, 10);
+        } else if (arg == "--players") {
+            o.players = int(std::strtol(value(), nullptr, 10));
+        } else if (arg == "--seed") {
+            o.seed = std::strtoull(value(), nullptr, 10);
+        } else if (arg == "--check") {
+            o.check = true;
+        } else if (arg == "--trace") {
+            o.trace = true;
+        } else {
+            Usage();
+        }
+    }
+    if (o.deals < 0 || o.players < 2 || o.players > 4) Usage();
+    return o;
+}
+
+constexpr long MaxMovesPerDeal = 10000;
+constexpr double CellWidthMm = 71 * 25.4 / 96, CellHeightMm = 96 * 25.4 / 96;
+
+void PrintState(const Engine& e) {
+    const GameState& s = e.State;
+    std::fprintf(stderr, "  current=%d direction=%d table=%d tablecolor=%d pile=%d\n",
+                 s.CurrentSeat, s.Direction, s.TableCard, s.TableColor, s.HandCount[0]);
+    for (int seat = 0; seat <= 4; ++seat) {
+        std::fprintf(stderr, "  seat %d (%d, owes %d):", seat, s.HandCount[seat],
+                     s.PendingDraw[seat]);
+        for (int pos = 1; pos <= s.HandCount[seat]; ++pos)
+            std::fprintf(stderr, " %d", s.Hand[seat][pos]);
+        std::fputc('\n', stderr);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options o = Parse(argc, argv);
+
+    FakeServices sv(o.seed);
+    sv.RecordSounds = false;
+    sv.RecordLog = o.trace;
+    Engine e(sv);
+    AutoTurns driver(e);
+    e.SetAutoPlayer(&driver);
+
+    e.Load(CellWidthMm, CellHeightMm);
+    if (o.players != 4) e.CommandNumberOfPlayers(o.players);
+    e.CommandAllAutoNoPause();
+    GameState& s = e.State;
+    s.DelayUnits = 0;
+
+    long moves = 0, dealMoves = 0, deal = 0, games = 0, violations = 0;
+    std::array<long, 5> wins{}, points{};
+    bool dealFailed = false;
+    driver.AfterMove = [&] {
+        ++moves;
+        ++dealMoves;
+        if (dealFailed) return;
+        if (o.check) {
+            const std::string broken = testing::CheckInvariants(e);
+            if (!broken.empty()) {
+                std::fprintf(stderr, "violation in deal %ld, move %ld: %s\n", deal, dealMoves,
+                             broken.c_str());
+                PrintState(e);
+                dealFailed = true;
+            }
+        }
+        if (dealMoves > MaxMovesPerDeal) {
+            std::fprintf(stderr, "violation in deal %ld: no end after %ld moves\n", deal,
+                         MaxMovesPerDeal);
+            PrintState(e);
+            dealFailed = true;
+        }
+        // A failed deal is abandoned: the driver sees its deal gone and returns.
+        if (dealFailed) ++s.DealSerial;
+    };
+
+    const auto started = std::chrono::steady_clock::now();
+    for (deal = 1; deal <= o.deals; ++deal) {
+        dealMoves = 0;
+        dealFailed = false;
+        if (s.BoardWait == FlagOn || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
+        const std::array<int, 4> before = s.TotPoints;
+        for (int clicks = 0; clicks < 4 && s.BoardWait == FlagOff && !dealFailed; ++clicks)
+            e.OnBoardMouseUp(ButtonLeft, 0);  // the computer seats play the deal through
+        if (!dealFailed && s.BoardWait != FlagOn) {
+            std::fprintf(stderr, "violation in deal %ld: the computer stopped before the end\n",
+                         deal);
+            PrintState(e);
+            dealFailed = true;
+        }
+        if (dealFailed) {
+            ++violations;
+            e.StartNewDeal();
+            s.BoardWait = FlagOn;
+            continue;
+        }
+        for (int seat = 1; seat <= 4; ++seat) {
+            if (s.HandCount[seat] == 0) {
+                ++wins[seat];
+                points[seat] += s.TotPoints[seat - 1] - before[seat - 1];
+            }
+        }
+        if (s.GameOver == FlagOn) ++games;
+        if (o.trace) {
+            std::printf("deal=%ld players=%d\nshuffle=", deal, s.NumPlayers);
+            for (int i = 1; i <= DeckSize; ++i)
+                std::printf(i == 1 ? "%d" : " %d", s.ShuffleOrder[i]);
+            std::printf("\n");
+            for (auto it = sv.Log.rbegin(); it != sv.Log.rend(); ++it) {
+                const Rgb c = it->Color == NoColor ? Black : it->Color;
+                std::printf("log #%06x %s\n", unsigned(c), it->Text.toUtf8().constData());
+            }
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    for (int seat = 1; seat <= 4; ++seat)
+        std::printf("seat=%d wins=%ld points=%ld\n", seat, wins[seat], points[seat]);
+    std::printf("deals=%ld moves=%ld games=%ld seconds=%.3f deals_per_s=%.1f violations=%ld\n",
+                o.deals, moves, games, seconds, seconds > 0 ? o.deals / seconds : 0.0, violations);
+    return violations == 0 ? 0 : 1;
+}
