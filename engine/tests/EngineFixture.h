@@ -91,6 +91,7 @@ class EngineFixture : public ::testing::Test {
     // lowest seat in play to move. Records of the services are cleared.
     void NewPosition(int numPlayers, int tableCard) {
         eng.BuildCardTable();
+        tb.CardImage[st.BackImageIndex].Picture = tb.CardImage[0].Picture;  // this deal's back
         st.NumPlayers = numPlayers;
         for (int seat = 1; seat <= 4; ++seat) {
             for (int& slot : st.Hand[seat])

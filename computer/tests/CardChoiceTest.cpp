@@ -1,0 +1,109 @@
+// The computer's card choice: every rule deciding at least once, in the order of the list.
+#include "../../engine/tests/EngineFixture.h"
+
+#include "CardChoice.h"
+
+namespace tolvanis::testing {
+namespace {
+
+class CardChoiceTest : public EngineFixture {
+  protected:
+    // Seat 1 to move in a four-seat deal with `table` on the table; the following seat holds
+    // `nextCards` cards (1 to 4).
+    void Position(int table, const std::vector<int>& hand, int nextCards = 3) {
+        NewPosition(4, Red(5));
+        Lay(table);
+        Give(1, hand);
+        const int spare[] = {Yellow(6), Yellow(7), Yellow(8), Yellow(9)};
+        Give(2, std::vector<int>(spare, spare + nextCards));
+        Give(3, {Yellow(3, 1), Yellow(4, 1)});
+        Give(4, {Yellow(1, 1), Yellow(2, 1)});
+        SetTurn(1);
+    }
+    int Choice() {
+        ChooseCard(st, 1);
+        return st.PickedCard;
+    }
+};
+
+TEST_F(CardChoiceTest, RuleZeroLastCard) {
+    Position(Green(5), {Red(ValuePlus2)});
+    EXPECT_EQ(Choice(), Red(ValuePlus2)) << "a single +2 goes on anything";
+    Position(Green(5), {ColorChange()});
+    EXPECT_EQ(Choice(), ColorChange());
+    Position(Green(7), {Blue(7)});
+    EXPECT_EQ(Choice(), Blue(7));
+    // A single card that cannot follow falls through to the end: none.
+    Position(Green(7), {Red(3)});
+    EXPECT_EQ(Choice(), -1);
+}
+
+TEST_F(CardChoiceTest, RuleOneAnswersAPlusCardWithTheSameKind) {
+    Position(Red(ValuePlus2), {Red(1), Red(4), Blue(ValuePlus2)});
+    EXPECT_EQ(Choice(), Blue(ValuePlus2));
+    Position(Plus4(1), {Red(1), ColorChange(), Plus4()});
+    EXPECT_EQ(Choice(), Plus4());
+}
+
+TEST_F(CardChoiceTest, RuleTwoStopsTheNextSeatFinishing) {
+    Position(Red(5), {Red(1), Plus4(), ColorChange()}, 1);
+    EXPECT_EQ(Choice(), ColorChange());
+    EXPECT_EQ(st.FollowingSeat, 2);
+    // Only a +4 besides cards of the table colour: the +4, though a person could not play it.
+    Position(Red(5), {Red(1), Red(2), Plus4()}, 1);
+    EXPECT_EQ(Choice(), Plus4());
+}
+
+TEST_F(CardChoiceTest, RulesThreeToFive) {
+    Position(Red(5), {Red(1), Red(2), Plus4(), ColorChange()});
+    EXPECT_EQ(Choice(), ColorChange()) << "rule 3";
+    Position(Red(5), {Blue(1), Green(2), Plus4()});
+    EXPECT_EQ(Choice(), Plus4()) << "rule 4";
+    Position(Red(5), {Blue(1), Green(2), Blue(ValueSkip)});
+    EXPECT_EQ(Choice(), -1) << "rule 5";
+}
+
+TEST_F(CardChoiceTest, RuleSixSameActionCard) {
+    Position(Red(ValueSkip), {Red(1), Red(9), Yellow(ValueSkip, 1)});
+    EXPECT_EQ(Choice(), Yellow(ValueSkip, 1));
+    // A skip in hand does not answer a reverse: the reverse comes after it in the list.
+    Position(Red(ValueReverse), {Blue(ValueSkip), Green(ValueReverse)});
+    EXPECT_EQ(Choice(), Green(ValueReverse));
+}
+
+TEST_F(CardChoiceTest, RulesSevenAndEightOneWayToFollow) {
+    Position(Red(5), {Green(5), Blue(5, 1), Yellow(2)});
+    EXPECT_EQ(Choice(), Green(5)) << "rule 7: the first card of the value";
+    Position(Red(5), {Red(ValueSkip), Red(ValuePlus2), Red(ValueReverse), Green(2)});
+    EXPECT_EQ(Choice(), Red(ValuePlus2)) << "rule 8: the +2 outranks skip and reverse";
+    Position(Red(5), {Red(ValueReverse), Red(3), Red(3, 1)});
+    EXPECT_EQ(Choice(), Red(3)) << "rule 8: a tie keeps the earlier card";
+}
+
+TEST_F(CardChoiceTest, RulesNineAndTenTheLargerCountDecides) {
+    Position(Red(5), {Red(9), Red(ValuePlus2), Red(9, 1), Green(5), Yellow(5)});
+    EXPECT_EQ(Choice(), Red(9)) << "rule 9: the earlier of two highest";
+    Position(Red(5), {Green(5), Red(2), Yellow(5, 1), Blue(5)});
+    EXPECT_EQ(Choice(), Green(5)) << "rule 10";
+    Position(Red(5), {Red(2), Green(5)});
+    EXPECT_EQ(Choice(), Red(2)) << "rule 9: a tie goes to the colour";
+    // The table card's own copy: counts come from the hand only.
+    Position(Red(5), {Red(5, 1), Blue(5), Green(5)});
+    EXPECT_EQ(Choice(), Red(5, 1)) << "rule 10 picks the first of the value in hand order";
+}
+
+TEST_F(CardChoiceTest, HighestOfColourFallsBackToAWildCard) {
+    Position(Red(5), {Green(2), Plus4(), ColorChange()});
+    FindHighestOfColor(st, 1, ColorBlue);
+    EXPECT_EQ(st.PickedCard, Plus4());
+    Position(Red(5), {Green(2)});
+    FindHighestOfColor(st, 1, ColorBlue);
+    EXPECT_EQ(st.PickedCard, -1);
+    FindFirstOfValue(st, 1, 2);
+    EXPECT_EQ(st.PickedCard, Green(2));
+    FindFirstOfValue(st, 1, -1);
+    EXPECT_EQ(st.PickedCard, -1);
+}
+
+}  // namespace
+}  // namespace tolvanis::testing
