@@ -1,19 +1,131 @@
-// What the menu commands do to the game.
+// What the menu commands do to the game: a new deal, the number of players (which clears the
+// score table and deals anew), how the starting seat is chosen, the three player-type presets,
+// sound on and off, and the play speed. Each plays its sound first. Help, About and Exit only
+// sound here; the shell opens and closes the windows.
+#include <QLatin1String>
+
 #include "Engine.h"
+#include "Texts.h"
 
 namespace tolvanis {
 
-void Engine::CommandNewDeal() {}
-void Engine::CommandNumberOfPlayers(int) {}
-void Engine::CommandRandomStart() {}
-void Engine::CommandFirstPlayerStart() {}
-void Engine::CommandAllHuman() {}
-void Engine::CommandAllAutoPause() {}
-void Engine::CommandAllAutoNoPause() {}
-void Engine::CommandSoundOn() {}
-void Engine::CommandHelp() {}
-void Engine::CommandAbout() {}
-void Engine::CommandExit() {}
-void Engine::SpeedChanged(int, int) {}
+void Engine::CommandNewDeal() {
+    PlaySound(SndMup);
+    StartNewDeal();
+}
+
+void Engine::CommandNumberOfPlayers(int n) {
+    if (n < 2 || n > 4) return;
+    GameState& s = State;
+    Board& t = Table;
+    PlaySound(SndMup);
+
+    s.NumPlayers = n;
+    t.Menu.TwoPlayerChecked = n == 2;
+    t.Menu.ThreePlayerChecked = n == 3;
+    t.Menu.FourPlayerChecked = n == 4;
+
+    s.TotPoints.fill(0);
+    s.TotGames.fill(0);
+    t.ScoreRowVisible.fill(true);
+    for (int seat = 1; seat <= 4; ++seat)
+        t.Message[seat].Visible = true;
+
+    if (n == 2) {
+        t.ScoreRowVisible[1] = t.ScoreRowVisible[3] = false;
+        t.Message[2].Visible = t.Message[4].Visible = false;
+        StartNewDeal();
+    } else if (n == 3) {
+        t.ScoreRowVisible[0] = false;
+        StartNewDeal();
+        t.Message[1].Visible = false;
+    } else {
+        StartNewDeal();
+    }
+}
+
+void Engine::CommandRandomStart() {
+    State.StartMode = -1;
+    Table.Menu.RandomStartChecked = true;
+    Table.Menu.FirstPlayerStartChecked = false;
+}
+
+void Engine::CommandFirstPlayerStart() {
+    State.StartMode = 1;
+    ChooseStartingSeat();
+    Table.Menu.FirstPlayerStartChecked = true;
+    Table.Menu.RandomStartChecked = false;
+}
+
+void Engine::CommandAllHuman() {
+    GameState& s = State;
+    PlaySound(SndMup);
+    for (int seat = 1; seat <= 4; ++seat) {
+        s.SeatMode[seat] = s.SeatMode[seat + PauseOffset] = s.SeatMode[seat + HideOffset] = FlagOff;
+        Table.Message[seat].Caption = SeatCaption(seat, PlayerName[seat]);
+        // With the show flag off this lays the cards open and takes the back away.
+        if (s.HandCount[seat] >= 1) ShowHand(seat);
+    }
+    Table.GameStartClick.Visible = false;
+    LogMove(QStringLiteral("all human players"), -1, 0);
+}
+
+void Engine::CommandAllAutoPause() {
+    GameState& s = State;
+    PlaySound(SndMup);
+    for (int seat = 1; seat <= 4; ++seat) {
+        s.SeatMode[seat] = FlagOn;
+        Table.Message[seat].Caption =
+            SeatCaption(seat, QLatin1String(TxtAuto) + QLatin1Char('/') + QLatin1String(TxtPause));
+        s.SeatMode[seat + PauseOffset] = FlagOn;
+    }
+    Table.GameStartClick.Caption = QStringLiteral("click to start");
+    Table.GameStartClick.Visible = true;
+    LogMove(QStringLiteral("all auto with pause"), -1, 0);
+}
+
+void Engine::CommandAllAutoNoPause() {
+    GameState& s = State;
+    PlaySound(SndMup);
+    for (int seat = 1; seat <= 4; ++seat) {
+        s.SeatMode[seat] = FlagOn;
+        Table.Message[seat].Caption = SeatCaption(
+            seat, QLatin1String(TxtAuto) + QLatin1Char('/') + QLatin1String(TxtNoPause));
+        s.SeatMode[seat + PauseOffset] = FlagOff;
+    }
+    Table.GameStartClick.Caption = QStringLiteral("click to start");
+    Table.GameStartClick.Visible = true;
+    LogMove(QStringLiteral("all auto without pause"), -1, 0);
+}
+
+void Engine::CommandSoundOn() {
+    if (State.SoundOn == FlagOn) {
+        State.SoundOn = FlagOff;
+        Table.Menu.SoundOnChecked = false;
+    } else {
+        State.SoundOn = FlagOn;
+        Table.Menu.SoundOnChecked = true;
+        PlaySound(SndSndOn);
+    }
+}
+
+void Engine::CommandHelp() {
+    PlaySound(SndMup);
+}
+
+void Engine::CommandAbout() {
+    PlaySound(SndMup);
+}
+
+void Engine::CommandExit() {
+    PlaySound(SndExit);
+    // A computer sequence paused inside an event must not play on after the windows have gone:
+    // like a replaced deal, this tells it to stop after its pause.
+    ++State.DealSerial;
+}
+
+void Engine::SpeedChanged(int value, int max) {
+    State.DelayUnits = max - value;
+}
 
 }  // namespace tolvanis
