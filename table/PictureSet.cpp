@@ -2,14 +2,61 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace tolvanis {
 
 namespace {
 
 constexpr int WildStrip = 4;
+
+// The strips show the table's felt outside the cards' rounded corners, and only there. Keyed
+// out, the corners of a card in a fanned hand let the card below show through.
+const QRgb Felt = qRgb(0, 100, 50);
+constexpr int CornerSize = 10;
+
+QPixmap Cut(const QImage& strip, int cell, int w, int h) {
+    QImage image = strip.copy(cell * w, 0, w, h).convertToFormat(QImage::Format_ARGB32);
+    const int cw = std::min(CornerSize, w), ch = std::min(CornerSize, h);
+    for (int y : {0, h - ch}) {
+        for (int x : {0, w - cw}) {
+            for (int dy = 0; dy < ch; ++dy) {
+                QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y + dy));
+                for (int dx = 0; dx < cw; ++dx) {
+                    if ((line[x + dx] | 0xFF000000u) == Felt) line[x + dx] = 0;
+                }
+            }
+        }
+    }
+    return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// Qt's reader hands back whatever rows a cut-off bitmap still holds; a strip with missing rows
+// would give half-blank cards, so the file must be as long as its own header says.
+bool BitmapCutShort(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(34);
+    if (head.size() < 34 || !head.startsWith("BM")) return false;
+    auto le32 = [&head](int at) {
+        return qFromLittleEndian<qint32>(reinterpret_cast<const uchar*>(head.constData()) + at);
+    };
+    auto le16 = [&head](int at) {
+        return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(head.constData()) + at);
+    };
+    const qint64 offset = le32(10), width = le32(18), height = std::abs(le32(22));
+    const int bits = le16(28), compression = le32(30);
+    // Run-length encoded bitmaps have no fixed size; their reader notices missing data itself.
+    if (compression != 0 && compression != 3) return false;
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return file.size() < offset + stride * height;
+}
 
 QString Folders(const QStringList& dirs) {
     QStringList shown;
@@ -74,6 +121,10 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
         }
         QImageReader reader(path);
         QImage image = reader.read();
+        if (!image.isNull() && BitmapCutShort(path)) {
+            return QStringLiteral("The card picture file \"%1\" is cut short.\nFile: %2")
+                .arg(name, QDir::toNativeSeparators(path));
+        }
         if (image.isNull()) {
             return QStringLiteral("The card picture file \"%1\" cannot be read (%2).\nFile: %3")
                 .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
@@ -109,8 +160,7 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
         int strip = 0, cell = 0;
         if (!CellOf(id, strip, cell)) continue;
         QPixmap& cut = cells[strip][cell];
-        if (cut.isNull())
-            cut = QPixmap::fromImage(strips[strip].copy(cell * cellW, 0, cellW, cellH));
+        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH);
         pictures_[id] = cut;
     }
     cellWidth_ = cellW;

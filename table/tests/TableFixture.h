@@ -1,0 +1,104 @@
+// Shared ground for the table window tests: the real window on a seeded engine, the card
+// pictures from the data folder, services whose colour pick reads the window's pictures, and
+// helpers that set up a position and find where things are drawn.
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+
+#include <memory>
+
+#include "AutoTurns.h"
+#include "Engine.h"
+#include "FakeServices.h"
+#include "Main.h"
+#include "PictureSet.h"
+#include "TableWidget.h"
+
+namespace tolvanis::testing {
+
+// The fake services, except that a colour pick reads the pixel of the real picture and a
+// repaint request reaches the window, as the game's own services do.
+class WindowServices : public FakeServices {
+  public:
+    using FakeServices::FakeServices;
+    Main* Window = nullptr;
+    Rgb ColorAt(int picker, double x, double y) override {
+        return Window ? Window->ColorAt(picker, x, y) : FakeServices::ColorAt(picker, x, y);
+    }
+    void Repaint() override {
+        if (Window) Window->Refresh();
+    }
+};
+
+struct TableRig {
+    explicit TableRig(const PictureSet& pictures, std::uint64_t seed = 7)
+        : services(seed), engine(services), driver(engine) {
+        engine.SetAutoPlayer(&driver);
+        services.RecordSounds = false;
+        engine.Load(pictures.CardWidthMm(), pictures.CardHeightMm());
+        window = std::make_unique<Main>(engine, pictures);
+        services.Window = window.get();
+    }
+    ~TableRig() { services.Window = nullptr; }
+
+    TableWidget* Table() const { return window->Table(); }
+    QRect RectOf(int card) const { return Table()->ItemRect({ItemKind::CardImage, card}); }
+    QImage Grab() const { return Table()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // Seat 1 (a person, cards face up) is to move, owing nothing.
+    void GiveTurnToSeat1() {
+        GameState& s = engine.State;
+        s.CurrentSeat = 1;
+        s.PendingDraw.fill(0);
+        s.ColorWait = 0;
+        s.BoardWait = FlagOff;
+        s.AutoBusy = FlagOff;
+        s.HoverCard = -1;
+        s.LiftDX = s.LiftDY = 0;
+    }
+
+    // Makes `card` playable on the table card: the colour to follow and the value match it.
+    void MatchTableTo(int card) {
+        GameState& s = engine.State;
+        if (s.CardColor[card] != ColorAny) s.TableColor = s.CardColor[card];
+        s.CardColor[s.TableCard] = s.CardColor[card];
+        s.CardValue[s.TableCard] = s.CardValue[card];
+    }
+
+    // Puts `card` into the hand of `seat` in exchange for the card at its first position, and
+    // lays both hands out again.
+    void GiveCard(int seat, int card) {
+        GameState& s = engine.State;
+        const int from = s.CardOwner[card];
+        if (from == seat) return;
+        int pos = 1;
+        while (s.Hand[from][pos] != card)
+            ++pos;
+        const int mine = s.Hand[seat][1];
+        s.Hand[from][pos] = mine;
+        s.CardOwner[mine] = from;
+        s.Hand[seat][1] = card;
+        s.CardOwner[card] = seat;
+        engine.Table.CardImage[mine].Visible = false;
+        engine.Table.CardImage[card].Visible = false;
+        if (from >= 1) engine.ArrangeHand(from);
+        engine.ArrangeHand(seat);
+        window->Refresh();
+    }
+
+    // A point over the part of the card that shows in a fanned top or bottom hand.
+    QPoint ShowingPartOf(int card) const {
+        const QRect r = RectOf(card);
+        return QPoint(r.left() + 4, r.center().y());
+    }
+
+    WindowServices services;
+    Engine engine;
+    AutoTurns driver;
+    std::unique_ptr<Main> window;
+};
+
+}  // namespace tolvanis::testing

@@ -1,0 +1,12 @@
+// Runs the table's test classes in one process on one QApplication.
+#include <QApplication>
+
+int RunPictureSetTests(int argc, char** argv);
+int RunWindowTests(int argc, char** argv);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int failed = RunPictureSetTests(argc, argv);
+    failed += RunWindowTests(argc, argv);
+    return failed;
+}
