@@ -424,13 +424,12 @@ void Pavrel::PaintBox() {
     painting_ = true;
 
     backColor_ = picBack_;
-    const int inset = Inset();
-    const double w = double(width() - 2 * inset) * kTwipsPerPixel;
-    const double h = double(height() - 2 * inset) * kTwipsPerPixel;
+    const double w = double(width()) * kTwipsPerPixel;
+    const double h = double(height()) * kTwipsPerPixel;
 
     const double captionW = double(label_->width()) * kTwipsPerPixel;
     const double captionH = double(label_->height()) * kTwipsPerPixel;
-    label_->move(inset + toPixels((w - captionW) / 2), inset + toPixels((h - captionH) / 2));
+    label_->move(toPixels((w - captionW) / 2), toPixels((h - captionH) / 2));
     ApplyCaptionColors();
 
     auto place = [&](Edge edge, double x0, double y0, double x1, double y1) {
@@ -441,7 +440,7 @@ void Pavrel::PaintBox() {
             r = QRect(toPixels(x0), toPixels(y0), qMax(0, toPixels(x1) - toPixels(x0)), thickness);
         else
             r = QRect(toPixels(x0), toPixels(y0), thickness, qMax(0, toPixels(y1) - toPixels(y0)));
-        line->setGeometry(r.translated(inset, inset));
+        line->setGeometry(r);
     };
     place(Bottom, 0, h - 20, w - 20, h - 20);
     place(Right, w - 20, 0, w - 20, h - 20);
@@ -473,7 +472,7 @@ void Pavrel::paintEvent(QPaintEvent*) {
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
     if (!picture_.isNull()) {
-        const QPointF at(Inset() + toPixels(picturePos_.x()), Inset() + toPixels(picturePos_.y()));
+        const QPointF at(toPixels(picturePos_.x()), toPixels(picturePos_.y()));
         painter.drawPixmap(QRectF(at, picture_.deviceIndependentSize()), picture_,
                            QRectF(picture_.rect()));
     }
@@ -504,15 +503,8 @@ void Pavrel::ShowRaisedLook() {
 }
 
 void Pavrel::SetBorderStyle(short style) {
-    if (style == borderStyle_) return;
-    // The border takes its pixel from the inside, so the parts keep their place relative to
-    // the inner area and move with it on screen.
-    const int before = Inset();
+    // The flat border is drawn over the outer pixels; the parts keep their places.
     borderStyle_ = style;
-    const int shift = Inset() - before;
-    label_->move(label_->pos() + QPoint(shift, shift));
-    for (LinePart* line : lines_)
-        line->move(line->pos() + QPoint(shift, shift));
     update();
 }
 
@@ -533,7 +525,7 @@ void Pavrel::changeEvent(QEvent* event) {
 }
 
 QPointF Pavrel::SurfaceTwips(const QPointF& pixels) const {
-    return (pixels - QPointF(Inset(), Inset())) * kTwipsPerPixel;
+    return pixels * kTwipsPerPixel;
 }
 
 void Pavrel::HandleMouseDown(QMouseEvent* event, QPointF twips) {

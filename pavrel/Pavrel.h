@@ -186,7 +186,6 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     void SetBorderStyle(short style);
     void FitCaption();
     void ApplyCaptionColors();
-    int Inset() const { return borderStyle_ == 1 ? 1 : 0; }
     QFont AmbientFont() const;
 
     void HandleMouseDown(QMouseEvent* event, QPointF twips);

@@ -11,7 +11,9 @@ QVariant PropertyBag::ReadProperty(const QString& key, const QVariant& defaultVa
 void PropertyBag::WriteProperty(const QString& key, const QVariant& value,
                                 const QVariant& defaultValue) {
     writeOrder_.append(key);
-    if (defaultValue.isValid() && value == defaultValue)
+    // "None" (an invalid value) equals a default of none; Qt does not compare those as equal.
+    const bool bothNone = !value.isValid() && !defaultValue.isValid();
+    if (bothNone || (defaultValue.isValid() && value == defaultValue))
         values_.remove(key);
     else
         values_.insert(key, value);
