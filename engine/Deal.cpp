@@ -83,11 +83,13 @@ void Engine::StartNewDeal() {
     SetTotalInDeck();
 
     services_.ClearLog();
-    services_.AddLogLine(QStringLiteral("RIDIV EVENTS"), NoColor);
-    const QDateTime now = services_.Now();
-    services_.AddLogLine(now.toString(QStringLiteral("MM-dd-yyyy")) + QLatin1Char('@') +
-                             now.toString(QStringLiteral("HH:mm:ss")),
-                         NoColor);
+    if (services_.LogWanted()) {
+        services_.AddLogLine(QStringLiteral("RIDIV EVENTS"), NoColor);
+        const QDateTime now = services_.Now();
+        services_.AddLogLine(now.toString(QStringLiteral("MM-dd-yyyy")) + QLatin1Char('@') +
+                                 now.toString(QStringLiteral("HH:mm:ss")),
+                             NoColor);
+    }
 
     s.BoardWait = FlagOff;
     ChooseStartingSeat();

@@ -64,8 +64,9 @@ class Engine {
     // The colour of a moves-log line for a card colour 1..4; black otherwise.
     static Rgb LogColor(int color);
     void PlaySound(const char* name);
-    // "p" + seat + ": " + text.
+    // "p" + seat + ": " + text. Captions are rewritten on every move, so they are built once.
     static QString SeatCaption(int seat, const QString& text);
+    static QString SeatCaption(int seat, QLatin1String text);
     // The label of a seat at rest: its player name, or Auto/Pause, Auto/NoPause.
     QString RestingCaption(int seat) const;
     void SetMessage(int seat, const QString& caption, Rgb back, Rgb fore);
