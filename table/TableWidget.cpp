@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Engine.h"
@@ -17,8 +19,11 @@ namespace tolvanis {
 
 namespace {
 
-// Matches the felt the card strips show outside their rounded corners.
+// The felt: the colour the card strips show outside their rounded corners, a little lighter
+// under the middle of the table where the lamp would hang.
 const QColor FeltColor(0, 100, 50);
+const QColor FeltLight(0, 116, 58);
+const QColor FeltEdge(0, 78, 39);
 const QColor LabelBorder(150, 150, 150);
 
 // How long the back takes to fly from the pile to a seat.
@@ -83,13 +88,6 @@ TableWidget::TableWidget(Engine& engine, const PictureSet& pictures, QWidget* pa
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-    for (std::size_t i = 0; i < pickers_.size(); ++i) {
-        QLabel* picker = new QLabel(this);
-        picker->setFrameShape(QFrame::Box);
-        picker->hide();
-        pickers_[i] = picker;
-    }
-    BuildOptionFrame();
 
     flightAnimation_.setDuration(FlightMs);
     flightAnimation_.setEasingCurve(QEasingCurve::InOutQuad);
@@ -191,8 +189,15 @@ void TableWidget::CheckFlight() {
 
 void TableWidget::SyncWindowed() {
     const Board& t = engine_.Table;
+    // The windowed items are made the first time they show: most runs never open the option
+    // box, and start-up should not pay for it.
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
         const PickerItem& item = t.Picture1[i];
+        if (!pickers_[i] && !item.Visible) continue;
+        if (!pickers_[i]) {
+            pickers_[i] = new QLabel(this);
+            pickers_[i]->setFrameShape(QFrame::Box);
+        }
         QLabel* picker = pickers_[i];
         if (item.Visible) {
             const QPixmap& picture = pictures_.Picture(item.Picture);
@@ -204,6 +209,8 @@ void TableWidget::SyncWindowed() {
         picker->setVisible(item.Visible);
     }
     const OptionFrameItem& frame = t.Optionframe;
+    if (!optionFrame_ && !frame.Visible) return;
+    if (!optionFrame_) BuildOptionFrame();
     optionFrame_->setTitle(frame.Caption);
     for (std::size_t i = 0; i < optBox_.size(); ++i)
         optBox_[i]->setText(frame.OptBoxCaption[i]);
@@ -249,7 +256,17 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         QMetaObject::invokeMethod(this, &TableWidget::Refresh, Qt::QueuedConnection);
 
     QPainter p(this);
-    p.fillRect(event->rect(), FeltColor);
+    if (felt_.size() != size()) {
+        felt_ = QPixmap(size());
+        QPainter fp(&felt_);
+        QRadialGradient lamp(QPointF(width() / 2.0, height() * 0.45),
+                             std::max(width(), height()) * 0.7);
+        lamp.setColorAt(0, FeltLight);
+        lamp.setColorAt(0.55, FeltColor);
+        lamp.setColorAt(1, FeltEdge);
+        fp.fillRect(felt_.rect(), lamp);
+    }
+    p.drawPixmap(event->rect(), felt_, event->rect());
     const Board& t = engine_.Table;
     for (const ItemRef& item : t.StackingOrder()) {
         if (!t.IsVisible(item)) continue;

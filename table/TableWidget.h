@@ -4,6 +4,7 @@
 // keeps no game state: what it shows is read from the board at each paint.
 #pragma once
 
+#include <QPixmap>
 #include <QPoint>
 #include <QPointer>
 #include <QVariantAnimation>
@@ -43,6 +44,7 @@ class TableWidget : public QWidget {
     bool FlightRunning() const;
     QPointF FlightPositionMm() const { return flightPos_; }
 
+    // The option box and its parts; null until the board first shows it.
     QGroupBox* OptionBox() const { return optionFrame_; }
     QLabel* OptionLabel(int i) const { return optBox_[static_cast<std::size_t>(i)]; }
     QPushButton* OptionOk() const { return optOk_; }
@@ -83,6 +85,7 @@ class TableWidget : public QWidget {
     QPushButton* optOk_ = nullptr;
     QPushButton* optCancel_ = nullptr;
 
+    QPixmap felt_;
     std::uint32_t seenFlight_ = 0;
     TakeFlight flight_;
     QPointF flightPos_;
