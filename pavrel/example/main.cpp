@@ -1,6 +1,7 @@
 // Example host: loads a form with two Pavrel boxes through QUiLoader, wired in the form so that
 // pressing one box holds the other one down. "--check" runs the press once and reports whether
-// it worked, without waiting for a user.
+// it worked, without waiting for a user; "--grab <file>" also saves a picture of the form after
+// the press.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -60,6 +61,9 @@ int main(int argc, char** argv) {
     if (app.arguments().contains(QStringLiteral("--check"))) {
         form->show();
         const int result = check(form);
+        const int grabAt = int(app.arguments().indexOf(QStringLiteral("--grab")));
+        if (grabAt > 0 && grabAt + 1 < app.arguments().size())
+            form->grab().save(app.arguments().at(grabAt + 1));
         delete form;
         return result;
     }
