@@ -58,6 +58,22 @@ constexpr uint32_t kDefaultBackColor = pavrel::kSysCaptionText;
 constexpr short kDefaultDrawStyle = 5;
 constexpr float kDefaultFontSize = 8.0f;
 
+const QString kInvalidValue = QStringLiteral("Invalid property value");
+
+void requireShort(int value) {
+    if (value < -32768 || value > 32767) throw pavrel::RuntimeError(6, QStringLiteral("Overflow"));
+}
+
+// Runs a typed setter for a write by name, turning its error into a warning.
+template <typename Setter>
+void writeByName(const char* name, Setter&& set) {
+    try {
+        set();
+    } catch (const pavrel::RuntimeError& error) {
+        qWarning("Pavrel.%s: error %d, %s", name, error.number(), error.what());
+    }
+}
+
 int toPixels(double twips) {
     return qRound(twips / Pavrel::kTwipsPerPixel);
 }
@@ -225,6 +241,8 @@ short Pavrel::BorderWidth() const {
 }
 
 void Pavrel::SetBorderWidth(short New_BorderWidth) {
+    if (New_BorderWidth < 1 || New_BorderWidth > 8192)
+        throw pavrel::RuntimeError(380, kInvalidValue);
     for (Edge edge : {Top, Left, Bottom, Right})
         lines_[edge]->setLineWidth(New_BorderWidth);
     emit PropertyChanged(QStringLiteral("BorderWidth"));
@@ -284,6 +302,7 @@ void Pavrel::SetToolTipText(const QString& New_ToolTipText) {
 }
 
 void Pavrel::SetDrawStyle(short New_DrawStyle) {
+    if (New_DrawStyle < 0 || New_DrawStyle > 6) throw pavrel::RuntimeError(380, kInvalidValue);
     drawStyle_ = New_DrawStyle;
     emit PropertyChanged(QStringLiteral("DrawStyle"));
     PaintBox();
@@ -294,6 +313,8 @@ float Pavrel::FontSize() const {
 }
 
 void Pavrel::SetFontSize(float New_FontSize) {
+    if (!(New_FontSize > 0.0f && New_FontSize <= 2160.0f))
+        throw pavrel::RuntimeError(380, kInvalidValue);
     QFont font = label_->font();
     font.setPointSizeF(New_FontSize);
     label_->setFont(font);
@@ -319,6 +340,24 @@ void Pavrel::SetPicBack(uint32_t New_PicBack) {
     picBack_ = New_PicBack;
     emit PropertyChanged(QStringLiteral("PicBack"));
     PaintBox();
+}
+
+void Pavrel::WriteBorderWidth(int value) {
+    writeByName("BorderWidth", [&] {
+        requireShort(value);
+        SetBorderWidth(short(value));
+    });
+}
+
+void Pavrel::WriteDrawStyle(int value) {
+    writeByName("DrawStyle", [&] {
+        requireShort(value);
+        SetDrawStyle(short(value));
+    });
+}
+
+void Pavrel::WriteFontSize(double value) {
+    writeByName("FontSize", [&] { SetFontSize(float(value)); });
 }
 
 // ---- methods -------------------------------------------------------------------------------

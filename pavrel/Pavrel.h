@@ -19,6 +19,7 @@
 #include <cstdint>
 
 #include "PropertyBag.h"
+#include "RuntimeError.h"
 #include "pavrel_export.h"
 
 namespace pavrel {
@@ -67,12 +68,14 @@ class PAVREL_EXPORT Pavrel : public QWidget {
                 "Occurs when the user releases the mouse button while an object has the focus.")
 
     // Exposed as int/double so that form designers can edit them; the C++ API keeps the
-    // control's own 16-bit and single-precision types.
+    // control's own 16-bit and single-precision types. The typed setters throw
+    // pavrel::RuntimeError for a value a part refuses; writes by name only warn, since an
+    // exception must not cross the meta-object system.
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(QFont Font READ Font WRITE SetFont)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE WriteBorderWidth)
     Q_PROPERTY(uint BorderTop READ BorderTop WRITE SetBorderTop)
     Q_PROPERTY(uint BorderLeft READ BorderLeft WRITE SetBorderLeft)
     Q_PROPERTY(uint BorderRight READ BorderRight WRITE SetBorderRight)
@@ -80,8 +83,8 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     Q_PROPERTY(uint MaskColor READ MaskColor WRITE SetMaskColor)
     Q_PROPERTY(QPixmap Picture READ Picture WRITE SetPicture)
     Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE SetToolTipText)
-    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE SetDrawStyle)
-    Q_PROPERTY(double FontSize READ FontSize WRITE SetFontSize)
+    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE WriteDrawStyle)
+    Q_PROPERTY(double FontSize READ FontSize WRITE WriteFontSize)
     Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold)
     Q_PROPERTY(uint PicBack READ PicBack WRITE SetPicBack)
 
@@ -181,6 +184,9 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     enum Edge { Top, Left, Bottom, Right, InnerRight, InnerBottom };
 
     void PaintBox();
+    void WriteBorderWidth(int value);
+    void WriteDrawStyle(int value);
+    void WriteFontSize(double value);
     void ShowPressedLook();
     void ShowRaisedLook();
     void SetBorderStyle(short style);

@@ -216,6 +216,33 @@ class StoreTest : public QObject {
         }
     }
 
+    void refusedValuesReachTheCaller() {
+        Pavrel w;
+        QSignalSpy changes(&w, &Pavrel::PropertyChanged);
+        auto number = [](auto&& assign) {
+            try {
+                assign();
+            } catch (const RuntimeError& error) {
+                return error.number();
+            }
+            return 0;
+        };
+        QCOMPARE(number([&] { w.SetBorderWidth(0); }), 380);
+        QCOMPARE(number([&] { w.SetDrawStyle(7); }), 380);
+        QCOMPARE(number([&] { w.SetFontSize(0.0f); }), 380);
+        QCOMPARE(w.BorderWidth(), short(1));
+        QCOMPARE(w.DrawStyle(), short(5));
+        QCOMPARE(changes.count(), 0);
+
+        // By name the error becomes a warning and the value stays.
+        QTest::ignoreMessage(QtWarningMsg, "Pavrel.BorderWidth: error 6, Overflow");
+        w.setProperty("BorderWidth", 40000);
+        QTest::ignoreMessage(QtWarningMsg, "Pavrel.DrawStyle: error 380, Invalid property value");
+        w.setProperty("DrawStyle", -1);
+        QCOMPARE(w.BorderWidth(), short(1));
+        QCOMPARE(w.DrawStyle(), short(5));
+    }
+
     void descriptionsCarriedAsClassInfo() {
         const QMetaObject* mo = &Pavrel::staticMetaObject;
         auto info = [mo](const char* name) {
