@@ -29,6 +29,7 @@ void Engine::OnMessageClick(int seat) {
 
 void Engine::TakeFromPile(int seat) {
     GameState& s = State;
+    if (seat < 1 || seat > 4) return;  // no deal under way yet
     RecountHand(seat);
     const int nc = s.CountByColor[seat][s.TableColor];
     const int nv = s.CountByValue(seat, s.CardValue[s.TableCard]);
