@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -282,6 +283,51 @@ class WindowTest : public QObject {
         QVERIFY(rig->Table()->FlightRunning());
         QTRY_VERIFY_WITH_TIMEOUT(!rig->Table()->FlightRunning(), 2000);
         QCOMPARE(rig->Table()->FlightPositionMm(), QPointF(t.Flight.X0 + 39 * 2, t.Flight.Y0));
+    }
+
+    // A click on a seat's label that owes cards takes them; the back flies to the seat while
+    // the cards are already in the hand.
+    void seatLabelClickTakesOwedCards() {
+        rig->GiveTurnToSeat1();
+        GameState& s = rig->engine.State;
+        s.PendingDraw[1] = 2;
+        const int before = s.HandCount[1];
+        const QRect label = rig->Table()->ItemRect({ItemKind::Message, 1});
+        QTest::mouseClick(rig->Table(), Qt::LeftButton, {}, label.center());
+        QCOMPARE(s.HandCount[1], before + 2);
+        QCOMPARE(s.PendingDraw[1], 0);
+        QVERIFY(rig->Table()->FlightRunning());
+    }
+
+    // A right click on a covered seat's back opens its option box on the table; the toggle
+    // labels and the buttons of that box reach the engine.
+    void seatOptionsWithTheMouse() {
+        const Board& t = rig->engine.Table;
+        GameState& s = rig->engine.State;
+        QVERIFY(t.PlayerBack[2].Visible);
+        const QRect back = rig->Table()->ItemRect({ItemKind::PlayerBack, 2});
+        QTest::mouseClick(rig->Table(), Qt::RightButton, {}, back.center());
+        QCOMPARE(s.OptionsOpen, 2);
+        QGroupBox* frame = rig->Table()->OptionBox();
+        QVERIFY(frame && frame->isVisible());
+        QCOMPARE(frame->title(), t.Optionframe.Caption);
+        QCOMPARE(rig->Table()->OptionLabel(0)->text(), QStringLiteral("Auto"));
+        QCOMPARE(rig->Table()->OptionLabel(1)->text(), QStringLiteral("Pause"));
+
+        QTest::mouseClick(rig->Table()->OptionLabel(1), Qt::LeftButton);
+        QCOMPARE(rig->Table()->OptionLabel(1)->text(), QStringLiteral("NoPause"));
+        QVERIFY(!s.Pauses(2));
+
+        QTest::mouseClick(rig->Table()->OptionCancel(), Qt::LeftButton);
+        QCOMPARE(s.OptionsOpen, FlagOff);
+        QVERIFY(!frame->isVisible());
+        // Labels take a press that nothing handles: the seat's back under "LAST CARD" is not
+        // reached when the label lies above it.
+        rig->engine.Table.LastCardLabel[1].Visible = true;
+        rig->engine.Table.LastCardLabel[1].Z = 1 << 30;
+        rig->window->Refresh();
+        QTest::mouseClick(rig->Table(), Qt::RightButton, {}, back.center());
+        QCOMPARE(s.OptionsOpen, FlagOff);
     }
 
     // The option box is a real frame on the table, showing the captions the engine gives it.
