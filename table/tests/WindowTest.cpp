@@ -24,7 +24,7 @@ int PositionInStack(const Board& t, ItemRef item) {
 }
 
 // Writes the five strips scaled to cells of w x h pixels into `dir`.
-void WriteScaledStrips(const PictureSet& source, const QString& dir, int w, int h) {
+void WriteScaledStrips(const QString& dir, int w, int h) {
     for (const char* file : PictureSet::StripFiles()) {
         QImage strip(QDir::current().filePath(QString::fromLatin1(file)));
         QVERIFY(!strip.isNull());
@@ -32,7 +32,6 @@ void WriteScaledStrips(const PictureSet& source, const QString& dir, int w, int 
                              Qt::FastTransformation);
         QVERIFY(strip.save(QDir(dir).filePath(QString::fromLatin1(file))));
     }
-    Q_UNUSED(source);
 }
 
 // The first pixel of `image` whose whole 5 x 5 neighbourhood has exactly `rgb`.
@@ -103,7 +102,7 @@ class WindowTest : public QObject {
         QFETCH(int, w);
         QFETCH(int, h);
         QTemporaryDir dir;
-        WriteScaledStrips(pictures, dir.path(), w, h);
+        WriteScaledStrips(dir.path(), w, h);
         PictureSet scaled;
         const std::optional<QString> error = scaled.Load({dir.path()});
         QVERIFY2(!error, qPrintable(error.value_or(QString())));
