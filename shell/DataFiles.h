@@ -1,0 +1,13 @@
+// Where the game finds the files it reads at run time (sounds, the help document): the current
+// folder first, then beside the executable, then the installed data folder, the same order the
+// card pictures are looked up in.
+#pragma once
+
+#include <QString>
+
+namespace tolvanis {
+
+// The full path of the first file called `name` in the data folders; empty when none holds it.
+QString FindDataFile(const QString& name);
+
+}  // namespace tolvanis

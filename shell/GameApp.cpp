@@ -1,0 +1,194 @@
+#include "GameApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "AboutForm.h"
+#include "GameMenus.h"
+#include "HelpViewer.h"
+#include "Main.h"
+#include "Options.h"
+
+namespace tolvanis {
+
+GameApp::GameApp() : GameApp(Settings{}) {}
+
+GameApp::GameApp(Settings settings) : settings_(settings) {}
+
+GameApp::~GameApp() {
+    // The hooks point into the windows that are about to go.
+    services_.SoundHook = nullptr;
+    services_.LogClearHook = nullptr;
+    services_.LogAddHook = nullptr;
+    services_.RepaintHook = nullptr;
+    services_.ColorAtHook = nullptr;
+}
+
+std::optional<QString> GameApp::Start() {
+    if (auto error = pictures_.Load(PictureSet::DefaultSearchDirs())) return error;
+    if (settings_.Seed) services_.UseSeed(*settings_.Seed);
+
+    engine_.SetAutoPlayer(&driver_);
+    // The Moves window exists before the first deal: the deal writes its log.
+    options_ = std::make_unique<Options>(engine_);
+    help_ = std::make_unique<HelpViewer>();
+    services_.SoundHook = [this](const QString& name) { sounds_.Play(name); };
+    services_.LogClearHook = [this] { options_->ClearLog(); };
+    services_.LogAddHook = [this](const QString& line, Rgb color) {
+        options_->AddLogLine(line, color);
+    };
+    services_.RepaintHook = [this] {
+        if (main_) main_->Refresh();
+        SyncShell();
+    };
+    services_.ColorAtHook = [this](int picker, double x, double y) {
+        return main_ ? main_->ColorAt(picker, x, y) : NoColor;
+    };
+
+    engine_.Load(pictures_.CardWidthMm(), pictures_.CardHeightMm());
+    options_->ApplySpeed();
+
+    main_ = std::make_unique<Main>(engine_, pictures_);
+    main_->setWindowIcon(AboutForm::ProgramIcon());
+    options_->setWindowIcon(AboutForm::ProgramIcon());
+    services_.DialogParent = main_.get();
+    menus_ = new GameMenus(main_->menuBar(), main_.get());
+    about_ = new AboutForm(main_.get());
+    WireMenus();
+    connect(main_.get(), &Main::BoardChanged, this, &GameApp::SyncShell);
+    main_->installEventFilter(this);
+    RefreshAll();
+    return std::nullopt;
+}
+
+void GameApp::Show() {
+    main_->show();
+}
+
+void GameApp::WireMenus() {
+    const std::pair<const char*, void (GameApp::*)()> commands[] = {
+        {"M_Abort", &GameApp::NewDeal},
+        {"Showlogx", &GameApp::ShowLog},
+        {"M_Help", &GameApp::OpenHelp},
+        {"M_About", &GameApp::OpenAbout},
+        {"M_Exit", &GameApp::Exit},
+        {"RandomStart", &GameApp::RandomStart},
+        {"FirstPlayerStart", &GameApp::FirstPlayerStart},
+        {"OPT1", &GameApp::AllHuman},
+        {"OPT2", &GameApp::AllAutoPause},
+        {"OPT3", &GameApp::AllAutoNoPause},
+        {"SoundOnx", &GameApp::ToggleSound},
+    };
+    for (const auto& [name, command] : commands) {
+        connect(menus_->Action(QLatin1String(name)), &QAction::triggered, this,
+                [this, command = command] { (this->*command)(); });
+    }
+    const std::pair<const char*, int> players[] = {
+        {"TwoPlayer", 2}, {"ThreePlayer", 3}, {"FourPlayer", 4}};
+    for (const auto& [name, n] : players) {
+        connect(menus_->Action(QLatin1String(name)), &QAction::triggered, this,
+                [this, n = n] { SetPlayers(n); });
+    }
+}
+
+void GameApp::SyncShell() {
+    if (menus_) menus_->Sync(engine_.Table);
+    if (options_) options_->Refresh();
+}
+
+void GameApp::RefreshAll() {
+    if (main_) main_->Refresh();
+    SyncShell();
+}
+
+void GameApp::NewDeal() {
+    engine_.CommandNewDeal();
+    RefreshAll();
+}
+
+void GameApp::ShowLog() {
+    options_->show();
+    options_->raise();
+    options_->activateWindow();
+}
+
+void GameApp::OpenHelp() {
+    engine_.CommandHelp();
+    help_->Open();
+    RefreshAll();
+}
+
+void GameApp::OpenAbout() {
+    engine_.CommandAbout();
+    RefreshAll();
+    about_->ShowModal();
+}
+
+void GameApp::Exit() {
+    engine_.CommandExit();
+    CloseAll();
+    if (settings_.QuitOnExit) QCoreApplication::quit();
+}
+
+void GameApp::CloseAll() {
+    if (closing_) return;
+    closing_ = true;
+    if (about_) about_->close();
+    if (help_) help_->close();
+    if (options_) options_->close();
+    if (main_) main_->close();
+    closing_ = false;
+}
+
+void GameApp::SetPlayers(int n) {
+    engine_.CommandNumberOfPlayers(n);
+    RefreshAll();
+}
+
+void GameApp::RandomStart() {
+    engine_.CommandRandomStart();
+    RefreshAll();
+}
+
+void GameApp::FirstPlayerStart() {
+    engine_.CommandFirstPlayerStart();
+    RefreshAll();
+}
+
+void GameApp::AllHuman() {
+    engine_.CommandAllHuman();
+    RefreshAll();
+}
+
+void GameApp::AllAutoPause() {
+    engine_.CommandAllAutoPause();
+    RefreshAll();
+}
+
+void GameApp::AllAutoNoPause() {
+    engine_.CommandAllAutoNoPause();
+    RefreshAll();
+}
+
+void GameApp::ToggleSound() {
+    engine_.CommandSoundOn();
+    RefreshAll();
+}
+
+bool GameApp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_.get() && event->type() == QEvent::Close && !closing_) {
+        // Closing the table ends the program: the other windows go with it, and a computer
+        // sequence waiting in a pause stops instead of playing on unseen.
+        ++engine_.State.DealSerial;
+        closing_ = true;
+        if (about_) about_->close();
+        if (help_) help_->close();
+        if (options_) options_->close();
+        closing_ = false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tolvanis

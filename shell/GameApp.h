@@ -1,0 +1,101 @@
+// The whole game program, wired: the card pictures, the real services, the engine with its
+// computer player, the table window with its menus, the Moves window, sound, help and About.
+// main() builds one and shows it; tests build one the same way and act on it as a player would,
+// with message boxes caught by the services' hook instead of shown.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "AutoTurns.h"
+#include "Engine.h"
+#include "PictureSet.h"
+#include "QtServices.h"
+#include "SoundPlayer.h"
+
+namespace tolvanis {
+
+class AboutForm;
+class GameMenus;
+class HelpViewer;
+class Main;
+class Options;
+
+class GameApp : public QObject {
+    Q_OBJECT
+
+  public:
+    struct Settings {
+        // Exit ends the Qt application; tests keep it running.
+        bool QuitOnExit = true;
+        // A fixed seed makes every deal repeatable; none seeds from the clock.
+        std::optional<std::uint64_t> Seed;
+    };
+
+    GameApp();
+    explicit GameApp(Settings settings);
+    ~GameApp() override;
+
+    // Loads the pictures and builds and loads everything; an error text when the pictures are
+    // missing (nothing is built then).
+    std::optional<QString> Start();
+    // Shows the table window.
+    void Show();
+
+    Engine& Eng() { return engine_; }
+    QtServices& Services() { return services_; }
+    SoundPlayer& Sounds() { return sounds_; }
+    const PictureSet& Pictures() const { return pictures_; }
+    Main* Table() const { return main_.get(); }
+    Options* Moves() const { return options_.get(); }
+    GameMenus* Menus() const { return menus_; }
+    HelpViewer* Help() const { return help_.get(); }
+    AboutForm* About() const { return about_; }
+
+    // Repaints the table and brings the menus and the Moves window up to date.
+    void RefreshAll();
+    // The menus and the Moves window only (after the table refreshed itself).
+    void SyncShell();
+
+    // The menu commands.
+    void NewDeal();
+    void ShowLog();
+    void OpenHelp();
+    void OpenAbout();
+    void Exit();
+    void SetPlayers(int n);
+    void RandomStart();
+    void FirstPlayerStart();
+    void AllHuman();
+    void AllAutoPause();
+    void AllAutoNoPause();
+    void ToggleSound();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void WireMenus();
+    void CloseAll();
+
+    Settings settings_;
+    PictureSet pictures_;
+    QtServices services_;
+    Engine engine_{services_};
+    AutoTurns driver_{engine_};
+    SoundPlayer sounds_;
+    // Declared before the table window so that it outlives it: the table's last events may
+    // still log.
+    std::unique_ptr<Options> options_;
+    std::unique_ptr<HelpViewer> help_;
+    std::unique_ptr<Main> main_;
+    GameMenus* menus_ = nullptr;  // owned by the table window
+    AboutForm* about_ = nullptr;  // owned by the table window
+    bool closing_ = false;
+};
+
+}  // namespace tolvanis

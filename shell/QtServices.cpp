@@ -1,0 +1,91 @@
+#include "QtServices.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tolvanis {
+
+QtServices::QtServices() : rng_(QRandomGenerator::system()->generate64()) {}
+
+double QtServices::Rnd() {
+    return static_cast<double>(rng_() >> 11) * 0x1.0p-53;
+}
+
+void QtServices::UseSeed(std::uint64_t seed) {
+    rng_.seed(seed);
+    seeded_ = true;
+}
+
+void QtServices::Randomize() {
+    if (seeded_) return;
+    // Mixed with the current state, so two reseeds within one clock tick still differ.
+    rng_.seed(rng_() ^ static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+QDateTime QtServices::Now() {
+    return QDateTime::currentDateTime();
+}
+
+void QtServices::PlaySound(const QString& name) {
+    if (SoundHook) SoundHook(name);
+}
+
+void QtServices::ShowMessage(const QString& text) {
+    if (MessageHook) {
+        MessageHook(text);
+        return;
+    }
+    QMessageBox::information(DialogParent, QStringLiteral("Tolvanis"), text);
+}
+
+void QtServices::ClearLog() {
+    if (LogClearHook) LogClearHook();
+}
+
+void QtServices::AddLogLine(const QString& line, Rgb color) {
+    if (LogAddHook) LogAddHook(line, color);
+}
+
+void QtServices::ProcessEvents() {
+    QCoreApplication::processEvents();
+}
+
+std::int64_t QtServices::Pause(std::int64_t passes, const std::function<bool()>& stop) {
+    if (passes <= 0) return 0;
+    if (stop && stop()) return 0;
+    const qint64 totalMs = passes * MicrosecondsPerPass / 1000;
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer end;
+    end.setSingleShot(true);
+    end.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    // The end of a deal or a new deal cuts the pause short; look a few times a frame.
+    QTimer watch;
+    watch.setInterval(15);
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (stop && stop()) loop.quit();
+    });
+    end.start(static_cast<int>(std::clamp<qint64>(totalMs, 0, 24 * 3600 * 1000)));
+    watch.start();
+    loop.exec();
+    const std::int64_t done = clock.nsecsElapsed() / 1000 / MicrosecondsPerPass;
+    return std::min(done, passes);
+}
+
+void QtServices::Repaint() {
+    if (RepaintHook) RepaintHook();
+}
+
+Rgb QtServices::ColorAt(int picker, double x, double y) {
+    return ColorAtHook ? ColorAtHook(picker, x, y) : NoColor;
+}
+
+}  // namespace tolvanis

@@ -1,0 +1,45 @@
+// The game's sound effects: one QSoundEffect per sound name, loaded the first time the name is
+// played and kept for the run. Playing never waits: the effect starts and the game goes on.
+// Without an audio device, or when a file is missing, a name plays nothing (Qt may keep saying
+// an effect is playing when there is no device, so nothing here ever asks).
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QSoundEffect;
+
+namespace tolvanis {
+
+class SoundPlayer : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit SoundPlayer(QObject* parent = nullptr);
+
+    // Starts the sound `name` (file name + ".wav" in the data folders).
+    void Play(const QString& name);
+
+    // False when the machine has no audio output: every Play is silent then.
+    bool HasDevice() const { return hasDevice_; }
+    // Whether a file was found for the name (loads it on first ask).
+    bool Has(const QString& name);
+
+    // Told of every name asked for, played or not (tests listen here).
+    std::function<void(const QString&)> Observer;
+
+    // Keeps the multimedia back end from flooding the console about missing devices.
+    static void QuietenMultimediaLog();
+
+  private:
+    QSoundEffect* EffectFor(const QString& name);
+
+    bool hasDevice_ = false;
+    // nullptr for a name whose file is missing, so it is looked up once only.
+    QHash<QString, QSoundEffect*> effects_;
+};
+
+}  // namespace tolvanis
