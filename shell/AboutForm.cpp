@@ -62,8 +62,8 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     aboutText_->setObjectName(QStringLiteral("AboutText"));
     aboutText_->setReadOnly(true);
     aboutText_->setPlainText(
-        QStringLiteral("TOLVANIS\nVersion 1.1\n\nA card game for two, three or four seats,\n"
-                       "played by people and the computer around one table."));
+        QStringLiteral("TOLVANIS\nVersion 1.1\n\nA card game for two to four seats,\n"
+                       "people and computer around one table."));
     aboutText_->setGeometry(80, 16, 264, 104);
     aboutText_->viewport()->installEventFilter(this);
     aboutText_->viewport()->setCursor(Qt::ArrowCursor);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Engine.h"
@@ -158,6 +159,17 @@ void Options::BuildScoreFrame() {
         totGames_[i] = MakeLabel(scoreframe_, QStringLiteral("TotGames%1").arg(r),
                                  QStringLiteral("0"), QColor(), Qt::black, Qt::AlignHCenter);
         totGames_[i]->setGeometry(Tw(1560), Tw(tops[r]), Tw(600), Tw(195));
+    }
+}
+
+void Options::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Lines drawn while the window was hidden went onto a surface that had not yet been given
+    // its size, and are gone from it; the rows themselves are kept, so draw the page again.
+    UserControl1* list = movesList_;
+    if (list->ListCount() > 0 && list->visibleRows() > 0) {
+        const int top = std::max(1, list->topItem());
+        list->DrawRowRange(top, top + list->visibleRows() - 1);
     }
 }
 

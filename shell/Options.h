@@ -55,6 +55,9 @@ class Options : public QWidget {
     // Twips to pixels at 100 %.
     static int Tw(double twips);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void BuildMovesFrame();
     void BuildSpeedFrame();

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTextBrowser>
 
 #include "AboutForm.h"
@@ -23,6 +24,16 @@ class GameShellTest : public QObject {
 
     QString OptBoxText(int i) { return g->Table()->OptionLabel(i)->text(); }
     bool RowShown(int r) { return !g->Moves()->TotPoints(r)->isHidden(); }
+    bool TopRowHasText() {
+        const QImage& surface = g->Moves()->MovesList()->surfaceImage();
+        const int rowPx = g->Moves()->MovesList()->rowHeightTwips() / 15;
+        QSet<QRgb> colours;
+        for (int y = 0; y < std::min(rowPx, surface.height()); ++y) {
+            for (int x = 0; x < surface.width(); ++x)
+                colours.insert(surface.pixel(x, y));
+        }
+        return colours.size() > 2;
+    }
 
   private slots:
     void init() { g = std::make_unique<GameHarness>(7); }
@@ -193,6 +204,8 @@ class GameShellTest : public QObject {
         QVERIFY(g->Moves()->isVisible());
         const int lines = g->LogCount();
         QVERIFY(lines >= 3);
+        // The lines logged before the window was first shown are drawn, not only stored.
+        QVERIFY(TopRowHasText());
         g->Moves()->close();
         QVERIFY(!g->Moves()->isVisible());
         g->Choose("Showlogx");
