@@ -10,6 +10,7 @@
 #include "HelpViewer.h"
 #include "Main.h"
 #include "Options.h"
+#include "Texts.h"
 
 namespace tolvanis {
 
@@ -31,6 +32,9 @@ std::optional<QString> GameApp::Start() {
     if (settings_.Seed) services_.UseSeed(*settings_.Seed);
 
     engine_.SetAutoPlayer(&driver_);
+    sounds_.Preload({QLatin1String(SndTrade), QLatin1String(SndMup), QLatin1String(SndMenu),
+                     QLatin1String(SndErr2), QLatin1String(SndSave), QLatin1String(SndPau),
+                     QLatin1String(SndExit), QLatin1String(SndSndOn)});
     // The Moves window exists before the first deal: the deal writes its log.
     options_ = std::make_unique<Options>(engine_);
     help_ = std::make_unique<HelpViewer>();

@@ -54,6 +54,12 @@ QSoundEffect* SoundPlayer::EffectFor(const QString& name) {
     return effect;
 }
 
+void SoundPlayer::Preload(const QStringList& names) {
+    if (!hasDevice_) return;
+    for (const QString& name : names)
+        EffectFor(name);
+}
+
 bool SoundPlayer::Has(const QString& name) {
     return EffectFor(name) != nullptr;
 }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,6 +20,9 @@ class SoundPlayer : public QObject {
 
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
+
+    // Loads these names now, so that the first time each plays it does not wait for its file.
+    void Preload(const QStringList& names);
 
     // Starts the sound `name` (file name + ".wav" in the data folders).
     void Play(const QString& name);

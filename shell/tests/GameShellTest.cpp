@@ -197,6 +197,9 @@ class GameShellTest : public QObject {
         QVERIFY(g->Action("SoundOnx")->isChecked());
         QCOMPARE(g->Sounds, std::vector<QString>{QStringLiteral("vrksndon")});
         QVERIFY(g->app->Sounds().Has(QStringLiteral("vrksndon")));
+        // A sound without a file is silent, and asking again does not look for it again.
+        QVERIFY(!g->app->Sounds().Has(QStringLiteral("nosuchsound")));
+        g->app->Sounds().Play(QStringLiteral("nosuchsound"));
     }
 
     void showLogKeepsEverythingAfterClose() {
