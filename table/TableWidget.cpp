@@ -88,7 +88,6 @@ TableWidget::TableWidget(Engine& engine, const PictureSet& pictures, QWidget* pa
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
-
     flightAnimation_.setDuration(FlightMs);
     flightAnimation_.setEasingCurve(QEasingCurve::InOutQuad);
     connect(&flightAnimation_, &QVariantAnimation::valueChanged, this,
@@ -368,6 +367,13 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {
+    // The toggle labels own their presses: one passed on to the table would leave it waiting
+    // for a release that never comes, and the next click on the table would miss its item.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        for (QLabel* box : optBox_) {
+            if (watched == box) return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         for (std::size_t i = 0; i < optBox_.size(); ++i) {
