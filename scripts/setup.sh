@@ -8,7 +8,7 @@ TOLVANIS_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 designer-qt6
     libqt6opengl6-dev libxkbcommon-dev libvulkan-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    xvfb xauth imagemagick
+    xvfb xauth x11-utils imagemagick
 )
 
 missing=()
