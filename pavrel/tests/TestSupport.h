@@ -15,7 +15,7 @@ inline QImage shot(QWidget& widget) {
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Colours compared as plain RGB: the palette may hand out the same colour in another spec.
+// Colours compared as plain RGB: the palette may hand out the same colour in another colour model.
 inline QColor pixel(const QImage& image, int x, int y) {
     return QColor(image.pixel(x, y));
 }
