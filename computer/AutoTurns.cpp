@@ -22,14 +22,9 @@ void AutoTurns::RunAutoTurns() {
     bool playOn = true;
     if (s.CurrentSeat < 1 || s.HandCount[s.CurrentSeat] <= 0) {
         // Nobody to move here: only pass the turn on.
+        s.AutoBusy = FlagOn;
         engine_.PlaySound(SndMenu);
-        WaitPlaySpeed();
-        playOn = !DealReplaced() && s.BoardWait == FlagOff;
-        if (playOn) {
-            engine_.AdvanceTurn();
-            s.CurrentSeat = s.NextSeat;
-            playOn = s.DealOver == FlagOff && s.IsAuto(s.CurrentSeat) && !s.Pauses(s.CurrentSeat);
-        }
+        playOn = PassTurnOn();
     }
     while (playOn) {
         engine_.Sv().ProcessEvents();
@@ -123,6 +118,11 @@ bool AutoTurns::PlayOneTurn() {
 
     engine_.PlaySound(SndMenu);
     if (AfterMove) AfterMove();
+    return PassTurnOn();
+}
+
+bool AutoTurns::PassTurnOn() {
+    GameState& s = engine_.State;
     WaitPlaySpeed();
     if (DealReplaced() || s.BoardWait != FlagOff) return false;
 
@@ -133,7 +133,7 @@ bool AutoTurns::PlayOneTurn() {
     engine_.ChooseCard(s.CurrentSeat);
     if (s.PendingDraw[s.CurrentSeat] == 0 && s.PickedCard == -1) {
         s.PendingDraw[s.CurrentSeat] = 1;
-        t.Message[s.CurrentSeat].Caption =
+        engine_.Table.Message[s.CurrentSeat].Caption =
             Engine::SeatCaption(s.CurrentSeat, QLatin1String(MsgTake1));
     }
     return s.IsAuto(s.CurrentSeat) && !s.Pauses(s.CurrentSeat);

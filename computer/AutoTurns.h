@@ -25,6 +25,8 @@ class AutoTurns : public AutoPlayer {
   private:
     // Plays the current seat's turn; false when the sequence must stop.
     bool PlayOneTurn();
+    // The pause, then the turn passes on; true when the next seat is a computer without pause.
+    bool PassTurnOn();
     bool DealReplaced() const { return engine_.State.DealSerial != serial_; }
 
     Engine& engine_;
