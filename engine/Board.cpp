@@ -58,114 +58,64 @@ std::optional<ItemRef> Board::ItemAt(double x, double y) const {
     return best;
 }
 
-bool Board::IsVisible(ItemRef item) const {
+const ImageItem* Board::ImageOf(ItemRef item) const {
     switch (item.Kind) {
         case ItemKind::CardImage:
-            return CardImage[item.Index].Visible;
+            return &CardImage[item.Index];
         case ItemKind::PlayerBack:
-            return PlayerBack[item.Index].Visible;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Visible;
-        case ItemKind::Message:
-            return Message[item.Index].Visible;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Visible;
-        case ItemKind::GameStartClick:
-            return GameStartClick.Visible;
+            return &PlayerBack[item.Index];
+        default:
+            return nullptr;
     }
-    return false;
+}
+
+const LabelItem* Board::LabelOf(ItemRef item) const {
+    switch (item.Kind) {
+        case ItemKind::LastCardLabel:
+            return &LastCardLabel[item.Index];
+        case ItemKind::Message:
+            return &Message[item.Index];
+        case ItemKind::TotalInDeck:
+            return &TotalInDeck;
+        case ItemKind::GameStartClick:
+            return &GameStartClick;
+        default:
+            return nullptr;
+    }
+}
+
+bool Board::IsVisible(ItemRef item) const {
+    const ImageItem* image = ImageOf(item);
+    return image ? image->Visible : LabelOf(item)->Visible;
 }
 
 double Board::LeftOf(ItemRef item) const {
-    switch (item.Kind) {
-        case ItemKind::CardImage:
-            return CardImage[item.Index].Left;
-        case ItemKind::PlayerBack:
-            return PlayerBack[item.Index].Left;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Left;
-        case ItemKind::Message:
-            return Message[item.Index].Left;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Left;
-        case ItemKind::GameStartClick:
-            return GameStartClick.Left;
-    }
-    return 0;
+    const ImageItem* image = ImageOf(item);
+    return image ? image->Left : LabelOf(item)->Left;
 }
 
 double Board::TopOf(ItemRef item) const {
-    switch (item.Kind) {
-        case ItemKind::CardImage:
-            return CardImage[item.Index].Top;
-        case ItemKind::PlayerBack:
-            return PlayerBack[item.Index].Top;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Top;
-        case ItemKind::Message:
-            return Message[item.Index].Top;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Top;
-        case ItemKind::GameStartClick:
-            return GameStartClick.Top;
-    }
-    return 0;
+    const ImageItem* image = ImageOf(item);
+    return image ? image->Top : LabelOf(item)->Top;
 }
 
+// Every picture has the size of a card; labels have their own.
 double Board::WidthOf(ItemRef item) const {
-    switch (item.Kind) {
-        case ItemKind::CardImage:
-        case ItemKind::PlayerBack:
-            return CardWidth;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Width;
-        case ItemKind::Message:
-            return Message[item.Index].Width;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Width;
-        case ItemKind::GameStartClick:
-            return GameStartClick.Width;
-    }
-    return 0;
+    return ImageOf(item) ? CardWidth : LabelOf(item)->Width;
 }
 
 double Board::HeightOf(ItemRef item) const {
-    switch (item.Kind) {
-        case ItemKind::CardImage:
-        case ItemKind::PlayerBack:
-            return CardHeight;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Height;
-        case ItemKind::Message:
-            return Message[item.Index].Height;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Height;
-        case ItemKind::GameStartClick:
-            return GameStartClick.Height;
-    }
-    return 0;
+    return ImageOf(item) ? CardHeight : LabelOf(item)->Height;
 }
 
 std::int64_t& Board::ZOf(ItemRef item) {
-    switch (item.Kind) {
-        case ItemKind::CardImage:
-            return CardImage[item.Index].Z;
-        case ItemKind::PlayerBack:
-            return PlayerBack[item.Index].Z;
-        case ItemKind::LastCardLabel:
-            return LastCardLabel[item.Index].Z;
-        case ItemKind::Message:
-            return Message[item.Index].Z;
-        case ItemKind::TotalInDeck:
-            return TotalInDeck.Z;
-        case ItemKind::GameStartClick:
-            break;
-    }
-    return GameStartClick.Z;
+    const ImageItem* image = ImageOf(item);
+    return const_cast<std::int64_t&>(image ? image->Z : LabelOf(item)->Z);
 }
 
 std::int64_t Board::ZOf(ItemRef item) const {
-    return const_cast<Board*>(this)->ZOf(item);
+    const ImageItem* image = ImageOf(item);
+    return image ? image->Z : LabelOf(item)->Z;
 }
 
 }  // namespace tolvanis

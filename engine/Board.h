@@ -144,6 +144,8 @@ class Board {
     double HeightOf(ItemRef item) const;
 
   private:
+    const ImageItem* ImageOf(ItemRef item) const;
+    const LabelItem* LabelOf(ItemRef item) const;
     std::int64_t& ZOf(ItemRef item);
     std::int64_t ZOf(ItemRef item) const;
 

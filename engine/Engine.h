@@ -137,6 +137,8 @@ class Engine {
     void TakeFromPile(int seat);
     void HideHandPictures(int seat);
     void GiveFirstTurn();
+    // "All Auto Play" with or without pause.
+    void SetAllAuto(int pause);
 
     Services& services_;
     AutoPlayer* autoPlayer_ = nullptr;

@@ -71,31 +71,27 @@ void Engine::CommandAllHuman() {
 }
 
 void Engine::CommandAllAutoPause() {
-    GameState& s = State;
-    PlaySound(SndMup);
-    for (int seat = 1; seat <= 4; ++seat) {
-        s.SeatMode[seat] = FlagOn;
-        Table.Message[seat].Caption =
-            SeatCaption(seat, QLatin1String(TxtAuto) + QLatin1Char('/') + QLatin1String(TxtPause));
-        s.SeatMode[seat + PauseOffset] = FlagOn;
-    }
-    Table.GameStartClick.Caption = QStringLiteral("click to start");
-    Table.GameStartClick.Visible = true;
-    LogMove(QStringLiteral("all auto with pause"), -1, 0);
+    SetAllAuto(FlagOn);
 }
 
 void Engine::CommandAllAutoNoPause() {
+    SetAllAuto(FlagOff);
+}
+
+void Engine::SetAllAuto(int pause) {
     GameState& s = State;
     PlaySound(SndMup);
+    // The show/hide flags stay as each seat had them.
     for (int seat = 1; seat <= 4; ++seat) {
         s.SeatMode[seat] = FlagOn;
-        Table.Message[seat].Caption = SeatCaption(
-            seat, QLatin1String(TxtAuto) + QLatin1Char('/') + QLatin1String(TxtNoPause));
-        s.SeatMode[seat + PauseOffset] = FlagOff;
+        s.SeatMode[seat + PauseOffset] = pause;
+        Table.Message[seat].Caption = RestingCaption(seat);
     }
     Table.GameStartClick.Caption = QStringLiteral("click to start");
     Table.GameStartClick.Visible = true;
-    LogMove(QStringLiteral("all auto without pause"), -1, 0);
+    LogMove(pause == FlagOn ? QStringLiteral("all auto with pause")
+                            : QStringLiteral("all auto without pause"),
+            -1, 0);
 }
 
 void Engine::CommandSoundOn() {
