@@ -25,8 +25,12 @@ void ListSurface::paintEvent(QPaintEvent*) {
 }
 
 void ListSurface::resizeEvent(QResizeEvent*) {
+    fitToSize();
+}
+
+void ListSurface::fitToSize() {
     // Keep what has been drawn: a larger surface shows the old picture on fresh background.
-    if (image_.size() == size()) return;
+    if (image_.size() == size().expandedTo(QSize(1, 1))) return;
     QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     grown.fill(background_);
     if (!image_.isNull()) {

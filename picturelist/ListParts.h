@@ -14,7 +14,12 @@ class ListSurface : public QWidget {
   public:
     explicit ListSurface(UserControl1* owner);
 
-    QImage& image() { return image_; }
+    // The surface always has the widget's current size, also before a hidden widget has been
+    // told of its resize: a host may draw rows into a list it has not shown yet.
+    QImage& image() {
+        fitToSize();
+        return image_;
+    }
     const QImage& image() const { return image_; }
     void setBackground(const QColor& c) { background_ = c; }
     void clear();
@@ -29,6 +34,8 @@ class ListSurface : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    void fitToSize();
+
     UserControl1* owner_;
     QImage image_;
     QColor background_;

@@ -74,13 +74,6 @@ Options::Options(Engine& engine, QWidget* parent) : QWidget(parent, Qt::Window),
     BuildSpeedFrame();
     BuildScoreFrame();
     Refresh();
-    // The log is drawn onto the list's surface as lines arrive, long before anyone opens this
-    // window; a widget never shown has not been given its size, so lay the window out once
-    // without putting it on the screen.
-    setAttribute(Qt::WA_DontShowOnScreen, true);
-    show();
-    hide();
-    setAttribute(Qt::WA_DontShowOnScreen, false);
 }
 
 void Options::BuildMovesFrame() {
@@ -159,17 +152,6 @@ void Options::BuildScoreFrame() {
         totGames_[i] = MakeLabel(scoreframe_, QStringLiteral("TotGames%1").arg(r),
                                  QStringLiteral("0"), QColor(), Qt::black, Qt::AlignHCenter);
         totGames_[i]->setGeometry(Tw(1560), Tw(tops[r]), Tw(600), Tw(195));
-    }
-}
-
-void Options::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    // Lines drawn while the window was hidden went onto a surface that had not yet been given
-    // its size, and are gone from it; the rows themselves are kept, so draw the page again.
-    UserControl1* list = movesList_;
-    if (list->ListCount() > 0 && list->visibleRows() > 0) {
-        const int top = std::max(1, list->topItem());
-        list->DrawRowRange(top, top + list->visibleRows() - 1);
     }
 }
 

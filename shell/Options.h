@@ -56,8 +56,6 @@ class Options : public QWidget {
     static int Tw(double twips);
 
   protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     void BuildMovesFrame();
     void BuildSpeedFrame();

@@ -99,6 +99,23 @@ class DrawingInputTest : public QObject {
         QCOMPARE(c->scrollBar()->maximum(), 59);
     }
 
+    void rowsDrawnBeforeTheListIsShownStayDrawn() {
+        // A log fed while its window is still hidden, as the game's Moves window is.
+        UserControl1 c;
+        c.resize(300, 200);
+        c.setBackColor(Back);
+        c.setMode(0);
+        c.setDropDownHeight(3000);
+        c.AddItem(QStringLiteral("WWWWWWWW"), -1, -1, "", oleRgb(0, 0, 0));
+        QVERIFY(!c.isVisible());
+        const QImage& surface = c.surfaceImage();
+        QVERIFY(surface.width() > 100);
+        int dark = 0;
+        for (int x = 0; x < surface.width(); ++x)
+            dark += qGray(surface.pixel(x, rowMiddle(c, 0))) < 100;
+        QVERIFY2(dark > 0, "the first row was drawn on a surface of the wrong size");
+    }
+
     void gridLinesAndHighlightByPixels() {
         auto c = makeList(3);
         const int x = c->surfaceImage().width() - 3;  // right of any text
