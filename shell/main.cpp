@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <cstdio>
+
 #include "GameApp.h"
 #include "SoundPlayer.h"
 
@@ -15,7 +17,12 @@ int main(int argc, char** argv) {
 
     GameApp game;
     if (const auto error = game.Start()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Tolvanis"), *error);
+        // Said on the terminal as well: started from a script or without a desktop, nobody would
+        // see the box, and a modal box there would never be closed.
+        std::fprintf(stderr, "tolvanis: %s\n", qPrintable(*error));
+        const QString platform = QGuiApplication::platformName();
+        if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+            QMessageBox::critical(nullptr, QStringLiteral("Tolvanis"), *error);
         return 2;
     }
     game.Show();
