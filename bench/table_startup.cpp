@@ -27,7 +27,7 @@
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
-#include "Main.h"
+#include "TableWindow.h"
 #include "PictureSet.h"
 #include "TableWidget.h"
 
@@ -135,7 +135,7 @@ int Child(int argc, char** argv, const std::string& mode, long long startNs) {
     engine.SetAutoPlayer(&driver);
     engine.Load(pictures.CardWidthMm(), pictures.CardHeightMm());
     phase("engine");
-    Main window(engine, pictures);
+    TableWindow window(engine, pictures);
     phase("window");
     FirstPaint probe(startNs, window.Table());
     window.show();

@@ -114,7 +114,7 @@ class Board {
     std::array<LabelItem, SeatSlots> Message{};
     LabelItem TotalInDeck;
     LabelItem GameStartClick;
-    std::array<PickerItem, 2> Picture1{};
+    std::array<PickerItem, 2> ColorPickers{};
     OptionFrameItem Optionframe;
     MenuItems Menu;
     std::array<bool, 4> ScoreRowVisible{true, true, true, true};

@@ -124,13 +124,13 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     for (ImageItem& back : t.PlayerBack)
         back.Visible = false;
 
-    for (PickerItem& picker : t.Picture1) {
+    for (PickerItem& picker : t.ColorPickers) {
         picker.Left = s.HandLeft[0];
         picker.Top = s.HandTop[0];
         picker.Visible = false;
     }
-    t.Picture1[0].Picture = 108;  // the colour change
-    t.Picture1[1].Picture = 88;   // the +4
+    t.ColorPickers[0].Picture = 108;  // the colour change
+    t.ColorPickers[1].Picture = 88;   // the +4
 
     // Seat lines around the message anchor (left 49, tops 35 and 75).
     const int anchorLeft = 49, anchorTop = 35, anchorTop2 = 75;

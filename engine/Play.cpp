@@ -73,9 +73,9 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         // Read the picture of the wild card that lies on the table: picker 0 holds the colour
         // change, picker 1 the +4.
         const int picker = s.ColorWait == -ValuePlus4 ? 1 : 0;
-        Table.Picture1[picker].Visible = true;
+        Table.ColorPickers[picker].Visible = true;
         const int color = PickedColor(services_.ColorAt(picker, x, y));
-        Table.Picture1[picker].Visible = false;
+        Table.ColorPickers[picker].Visible = false;
         if (color == 0) {
             services_.ShowMessage(ClickOnColor);
             PlaySound(SndErr2);

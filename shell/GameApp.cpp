@@ -8,8 +8,8 @@
 #include "AboutForm.h"
 #include "GameMenus.h"
 #include "HelpViewer.h"
-#include "Main.h"
-#include "Options.h"
+#include "TableWindow.h"
+#include "MovesWindow.h"
 #include "Texts.h"
 
 namespace tolvanis {
@@ -36,7 +36,7 @@ std::optional<QString> GameApp::Start() {
                      QLatin1String(SndErr2), QLatin1String(SndSave), QLatin1String(SndPau),
                      QLatin1String(SndExit), QLatin1String(SndSndOn)});
     // The Moves window exists before the first deal: the deal writes its log.
-    options_ = std::make_unique<Options>(engine_);
+    options_ = std::make_unique<MovesWindow>(engine_);
     help_ = std::make_unique<HelpViewer>();
     services_.SoundHook = [this](const QString& name) { sounds_.Play(name); };
     services_.LogClearHook = [this] { options_->ClearLog(); };
@@ -54,14 +54,14 @@ std::optional<QString> GameApp::Start() {
     engine_.Load(pictures_.CardWidthMm(), pictures_.CardHeightMm());
     options_->ApplySpeed();
 
-    main_ = std::make_unique<Main>(engine_, pictures_);
+    main_ = std::make_unique<TableWindow>(engine_, pictures_);
     main_->setWindowIcon(AboutForm::ProgramIcon());
     options_->setWindowIcon(AboutForm::ProgramIcon());
     services_.DialogParent = main_.get();
     menus_ = new GameMenus(main_->menuBar(), main_.get());
     about_ = new AboutForm(main_.get());
     WireMenus();
-    connect(main_.get(), &Main::BoardChanged, this, &GameApp::SyncShell);
+    connect(main_.get(), &TableWindow::BoardChanged, this, &GameApp::SyncShell);
     main_->installEventFilter(this);
     RefreshAll();
     return std::nullopt;

@@ -22,8 +22,8 @@ namespace tolvanis {
 class AboutForm;
 class GameMenus;
 class HelpViewer;
-class Main;
-class Options;
+class TableWindow;
+class MovesWindow;
 
 class GameApp : public QObject {
     Q_OBJECT
@@ -50,8 +50,8 @@ class GameApp : public QObject {
     QtServices& Services() { return services_; }
     SoundPlayer& Sounds() { return sounds_; }
     const PictureSet& Pictures() const { return pictures_; }
-    Main* Table() const { return main_.get(); }
-    Options* Moves() const { return options_.get(); }
+    TableWindow* Table() const { return main_.get(); }
+    MovesWindow* Moves() const { return options_.get(); }
     GameMenus* Menus() const { return menus_; }
     HelpViewer* Help() const { return help_.get(); }
     AboutForm* About() const { return about_; }
@@ -90,9 +90,9 @@ class GameApp : public QObject {
     SoundPlayer sounds_;
     // Declared before the table window so that it outlives it: the table's last events may
     // still log.
-    std::unique_ptr<Options> options_;
+    std::unique_ptr<MovesWindow> options_;
     std::unique_ptr<HelpViewer> help_;
-    std::unique_ptr<Main> main_;
+    std::unique_ptr<TableWindow> main_;
     GameMenus* menus_ = nullptr;  // owned by the table window
     AboutForm* about_ = nullptr;  // owned by the table window
     bool closing_ = false;

@@ -191,7 +191,7 @@ void TableWidget::SyncWindowed() {
     // The windowed items are made the first time they show: most runs never open the option
     // box, and start-up should not pay for it.
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
-        const PickerItem& item = t.Picture1[i];
+        const PickerItem& item = t.ColorPickers[i];
         if (!pickers_[i] && !item.Visible) continue;
         if (!pickers_[i]) {
             pickers_[i] = new QLabel(this);

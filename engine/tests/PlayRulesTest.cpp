@@ -116,7 +116,7 @@ TEST_F(PlayRules, ColourChoiceAfterAPlusFour) {
                                                  QStringLiteral("Click on a color first")}));
     EXPECT_EQ(SoundCount(SndErr2), 2);
     EXPECT_EQ(st.ColorWait, 4);
-    EXPECT_FALSE(tb.Picture1[0].Visible || tb.Picture1[1].Visible);
+    EXPECT_FALSE(tb.ColorPickers[0].Visible || tb.ColorPickers[1].Visible);
     EXPECT_EQ(st.HandCount[1], 3);
 
     ForgetRecords();

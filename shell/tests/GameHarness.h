@@ -13,8 +13,8 @@
 
 #include "GameApp.h"
 #include "GameMenus.h"
-#include "Main.h"
-#include "Options.h"
+#include "TableWindow.h"
+#include "MovesWindow.h"
 #include "TableWidget.h"
 #include "UserControl1.h"
 
@@ -40,7 +40,7 @@ class GameHarness {
     GameState& St() { return app->Eng().State; }
     Board& Tb() { return app->Eng().Table; }
     TableWidget* Table() { return app->Table()->Table(); }
-    Options* Moves() { return app->Moves(); }
+    MovesWindow* Moves() { return app->Moves(); }
     QAction* Action(const char* name) { return app->Menus()->Action(QLatin1String(name)); }
 
     // Chooses a menu command as the menu would (a disabled command does nothing).

@@ -13,7 +13,7 @@
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
-#include "Main.h"
+#include "TableWindow.h"
 #include "PictureSet.h"
 #include "TableWidget.h"
 
@@ -24,7 +24,7 @@ namespace tolvanis::testing {
 class WindowServices : public FakeServices {
   public:
     using FakeServices::FakeServices;
-    Main* Window = nullptr;
+    TableWindow* Window = nullptr;
     Rgb ColorAt(int picker, double x, double y) override {
         return Window ? Window->ColorAt(picker, x, y) : FakeServices::ColorAt(picker, x, y);
     }
@@ -39,7 +39,7 @@ struct TableRig {
         engine.SetAutoPlayer(&driver);
         services.RecordSounds = false;
         engine.Load(pictures.CardWidthMm(), pictures.CardHeightMm());
-        window = std::make_unique<Main>(engine, pictures);
+        window = std::make_unique<TableWindow>(engine, pictures);
         services.Window = window.get();
     }
     ~TableRig() { services.Window = nullptr; }
@@ -98,7 +98,7 @@ struct TableRig {
     WindowServices services;
     Engine engine;
     AutoTurns driver;
-    std::unique_ptr<Main> window;
+    std::unique_ptr<TableWindow> window;
 };
 
 }  // namespace tolvanis::testing

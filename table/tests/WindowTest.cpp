@@ -87,7 +87,7 @@ class WindowTest : public QObject {
             QCOMPARE(drawn.size(), pictures.Picture(FirstBackImage).size());
         }
         QCOMPARE(t.GameStartClick.Left, 3.0);
-        QCOMPARE(rig->Table()->size(), Main::ClientSizeFor(t));
+        QCOMPARE(rig->Table()->size(), TableWindow::ClientSizeFor(t));
     }
 
     // Larger cards give a larger window: 1.2 card widths right of the right back and 1.5 card
@@ -259,7 +259,7 @@ class WindowTest : public QObject {
         QCOMPARE(s.ColorWait, 0);
         QCOMPARE(s.TableColor, ColorBlue);
         QCOMPARE(t.CardImage[s.TableCard].Picture, ColorBlue + MarkerImageBase);
-        QVERIFY(!t.Picture1[0].Visible);
+        QVERIFY(!t.ColorPickers[0].Visible);
     }
 
     // The picker answers the pixel of the wild card's own picture, and nothing outside it.

@@ -13,11 +13,11 @@ class Engine;
 class PictureSet;
 class TableWidget;
 
-class Main : public QMainWindow {
+class TableWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    Main(Engine& engine, const PictureSet& pictures, QWidget* parent = nullptr);
+    TableWindow(Engine& engine, const PictureSet& pictures, QWidget* parent = nullptr);
 
     // Repaints the table from the board and brings the windowed items (pickers, option box) and
     // the flying back up to date. Call after changing the board from outside the table.

@@ -1,4 +1,4 @@
-#include "Options.h"
+#include "MovesWindow.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -56,15 +56,15 @@ QImage LogPicture() {
 
 }  // namespace
 
-int Options::Tw(double twips) {
+int MovesWindow::Tw(double twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QString Options::TotalCaption(int n) {
+QString MovesWindow::TotalCaption(int n) {
     return n == 0 ? QStringLiteral("0") : Engine::Str(n);
 }
 
-Options::Options(Engine& engine, QWidget* parent) : QWidget(parent, Qt::Window), engine_(engine) {
+MovesWindow::MovesWindow(Engine& engine, QWidget* parent) : QWidget(parent, Qt::Window), engine_(engine) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Moves"));
     // The table's window ends the program; this one only hides when closed.
@@ -76,7 +76,7 @@ Options::Options(Engine& engine, QWidget* parent) : QWidget(parent, Qt::Window),
     Refresh();
 }
 
-void Options::BuildMovesFrame() {
+void MovesWindow::BuildMovesFrame() {
     movesframe_ = new QGroupBox(QStringLiteral("Moves log"), this);
     movesframe_->setObjectName(QStringLiteral("Movesframe"));
     movesframe_->setFont(ArialFont(8.25, false));
@@ -95,7 +95,7 @@ void Options::BuildMovesFrame() {
     movesList_->setDropDownHeight(5000);
 }
 
-void Options::BuildSpeedFrame() {
+void MovesWindow::BuildSpeedFrame() {
     speedFrame_ = new QGroupBox(QStringLiteral("Play speed"), this);
     speedFrame_->setObjectName(QStringLiteral("SpeedFrame"));
     speedFrame_->setFont(ArialFont(8.25, false));
@@ -109,7 +109,7 @@ void Options::BuildSpeedFrame() {
     speedRange_->setSingleStep(50);
     speedRange_->setPageStep(500);
     speedRange_->setValue(static_cast<int>(std::nearbyint(SpeedMax * 0.9)));
-    connect(speedRange_, &QScrollBar::valueChanged, this, &Options::ApplySpeed);
+    connect(speedRange_, &QScrollBar::valueChanged, this, &MovesWindow::ApplySpeed);
 
     const QColor silver(192, 192, 192);
     QLabel* slow = MakeLabel(speedFrame_, QStringLiteral("Label3_1"), QStringLiteral("SLOW"),
@@ -120,7 +120,7 @@ void Options::BuildSpeedFrame() {
     fast->setGeometry(Tw(1680), Tw(240), Tw(600), Tw(195));
 }
 
-void Options::BuildScoreFrame() {
+void MovesWindow::BuildScoreFrame() {
     scoreframe_ = new QGroupBox(QStringLiteral("Scores"), this);
     scoreframe_->setObjectName(QStringLiteral("Scoreframe"));
     scoreframe_->setFont(ArialFont(8.25, false));
@@ -155,11 +155,11 @@ void Options::BuildScoreFrame() {
     }
 }
 
-void Options::ApplySpeed() {
+void MovesWindow::ApplySpeed() {
     engine_.SpeedChanged(speedRange_->value(), speedRange_->maximum());
 }
 
-void Options::Refresh() {
+void MovesWindow::Refresh() {
     const GameState& s = engine_.State;
     for (std::size_t r = 0; r < 4; ++r) {
         const QString points = TotalCaption(s.TotPoints[r]);
@@ -173,11 +173,11 @@ void Options::Refresh() {
     }
 }
 
-void Options::ClearLog() {
+void MovesWindow::ClearLog() {
     movesList_->Clear();
 }
 
-void Options::AddLogLine(const QString& line, Rgb color) {
+void MovesWindow::AddLogLine(const QString& line, Rgb color) {
     const qint64 colour =
         color == NoColor ? -1 : picturelist::fromRgb(static_cast<std::uint32_t>(color));
     try {

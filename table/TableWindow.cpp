@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "TableWindow.h"
 
 #include <QLayout>
 
@@ -10,7 +10,7 @@
 
 namespace tolvanis {
 
-Main::Main(Engine& engine, const PictureSet& pictures, QWidget* parent)
+TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* parent)
     : QMainWindow(parent), engine_(engine), pictures_(pictures) {
     setWindowTitle(QStringLiteral("Tolvanis v1.1"));
     table_ = new TableWidget(engine_, pictures_, this);
@@ -21,22 +21,22 @@ Main::Main(Engine& engine, const PictureSet& pictures, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // The layout puts the window at the top-left corner of the screen.
     move(0, 0);
-    connect(table_, &TableWidget::Forwarded, this, &Main::BoardChanged);
+    connect(table_, &TableWidget::Forwarded, this, &TableWindow::BoardChanged);
 }
 
-QSize Main::ClientSizeFor(const Board& board) {
+QSize TableWindow::ClientSizeFor(const Board& board) {
     return QSize(static_cast<int>(std::lround(board.WindowWidthTwips / 15.0)),
                  static_cast<int>(std::lround(board.WindowHeightTwips / 15.0)));
 }
 
-void Main::Refresh() {
+void TableWindow::Refresh() {
     table_->Refresh();
 }
 
-Rgb Main::ColorAt(int picker, double xMm, double yMm) const {
+Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {
     if (picker < 0 || picker > 1) return NoColor;
     const QImage image =
-        pictures_.PictureImage(engine_.Table.Picture1[static_cast<std::size_t>(picker)].Picture);
+        pictures_.PictureImage(engine_.Table.ColorPickers[static_cast<std::size_t>(picker)].Picture);
     if (image.isNull()) return NoColor;
     const int x = static_cast<int>(std::floor(xMm * TableWidget::PxPerMm));
     const int y = static_cast<int>(std::floor(yMm * TableWidget::PxPerMm));

@@ -25,14 +25,14 @@ namespace tolvanis {
 
 class Engine;
 
-class Options : public QWidget {
+class MovesWindow : public QWidget {
     Q_OBJECT
 
   public:
     static constexpr int SpeedMin = 100;
     static constexpr int SpeedMax = 5000;
 
-    explicit Options(Engine& engine, QWidget* parent = nullptr);
+    explicit MovesWindow(Engine& engine, QWidget* parent = nullptr);
 
     // The log feed, as the services call it.
     void ClearLog();
