@@ -35,8 +35,8 @@ void TableWindow::Refresh() {
 
 Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {
     if (picker < 0 || picker > 1) return NoColor;
-    const QImage image =
-        pictures_.PictureImage(engine_.Table.ColorPickers[static_cast<std::size_t>(picker)].Picture);
+    const QImage image = pictures_.PictureImage(
+        engine_.Table.ColorPickers[static_cast<std::size_t>(picker)].Picture);
     if (image.isNull()) return NoColor;
     const int x = static_cast<int>(std::floor(xMm * TableWidget::PxPerMm));
     const int y = static_cast<int>(std::floor(yMm * TableWidget::PxPerMm));
