@@ -16,6 +16,7 @@
 #include "Board.h"
 #include "GameState.h"
 #include "Services.h"
+#include "StartSettings.h"
 
 namespace tolvanis {
 
@@ -43,6 +44,9 @@ class Engine {
     // "player# 1".."player# 4" at 1..4, "RED".."YELLOW", "ANY" at 1..5; entry 0 empty.
     std::array<QString, SeatSlots> PlayerName;
     std::array<QString, 6> ColorName;
+    // What Load starts the run with: the game's own start-up values unless the shell remembered
+    // others.
+    StartSettings Startup;
 
     Services& Sv() { return services_; }
     void SetAutoPlayer(AutoPlayer* player) { autoPlayer_ = player; }

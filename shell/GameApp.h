@@ -15,6 +15,7 @@
 #include "Engine.h"
 #include "PictureSet.h"
 #include "QtServices.h"
+#include "SettingsStore.h"
 #include "SoundPlayer.h"
 
 namespace tolvanis {
@@ -34,6 +35,8 @@ class GameApp : public QObject {
         bool QuitOnExit = true;
         // A fixed seed makes every deal repeatable; none seeds from the clock.
         std::optional<std::uint64_t> Seed;
+        // Where the settings are remembered between runs; empty remembers nothing.
+        QString SettingsFile;
     };
 
     GameApp();
@@ -61,6 +64,12 @@ class GameApp : public QObject {
     // The menus and the Moves window only (after the table refreshed itself).
     void SyncShell();
 
+    // The settings as they stand now, as the next run would start with them.
+    RememberedSettings CurrentSettings() const;
+    // Writes them when they differ from what was last written (nothing without a settings file).
+    void SaveSettings();
+    SettingsStore* Store() const { return store_.get(); }
+
     // The menu commands.
     void NewDeal();
     void ShowLog();
@@ -81,6 +90,7 @@ class GameApp : public QObject {
   private:
     void WireMenus();
     void CloseAll();
+    void RestoreWindows();
 
     Settings settings_;
     PictureSet pictures_;
@@ -96,6 +106,10 @@ class GameApp : public QObject {
     GameMenus* menus_ = nullptr;  // owned by the table window
     AboutForm* about_ = nullptr;  // owned by the table window
     bool closing_ = false;
+    // Nothing is saved before the windows are shown: an unshown window has no place to keep.
+    bool shown_ = false;
+    std::unique_ptr<SettingsStore> store_;
+    RememberedSettings remembered_;
 };
 
 }  // namespace tolvanis

@@ -15,7 +15,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     SoundPlayer::QuietenMultimediaLog();
 
-    GameApp game;
+    GameApp::Settings settings;
+    settings.SettingsFile = SettingsStore::DefaultPath();
+    GameApp game(settings);
     if (const auto error = game.Start()) {
         // Said on the terminal as well: started from a script or without a desktop, nobody would
         // see the box, and a modal box there would never be closed.

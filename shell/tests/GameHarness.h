@@ -13,20 +13,22 @@
 
 #include "GameApp.h"
 #include "GameMenus.h"
-#include "TableWindow.h"
 #include "MovesWindow.h"
 #include "TableWidget.h"
+#include "TableWindow.h"
 #include "UserControl1.h"
 
 namespace tolvanis::testing {
 
 class GameHarness {
   public:
-    explicit GameHarness(std::uint64_t seed) {
+    // With a settings file the game remembers its settings there, as the program does.
+    explicit GameHarness(std::uint64_t seed, const QString& settingsFile = {}) {
         QApplication::setQuitOnLastWindowClosed(false);
         GameApp::Settings settings;
         settings.QuitOnExit = false;
         settings.Seed = seed;
+        settings.SettingsFile = settingsFile;
         app = std::make_unique<GameApp>(settings);
         if (const auto error = app->Start()) {
             qFatal("the game could not start: %s", qPrintable(*error));
