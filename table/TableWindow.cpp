@@ -6,6 +6,7 @@
 
 #include "Engine.h"
 #include "PictureSet.h"
+#include "TableKeys.h"
 #include "TableWidget.h"
 #include "TolvanisVersion.h"
 
@@ -17,6 +18,8 @@ TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* pa
     table_ = new TableWidget(engine_, pictures_, this);
     table_->setFixedSize(ClientSizeFor(engine_.Table));
     setCentralWidget(table_);
+    keys_ = new TableKeys(engine_, table_);
+    table_->setFocus();
     // The table does not stretch: the window is as large as the layout asks, with whatever
     // menu bar the shell gives it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -32,6 +35,7 @@ QSize TableWindow::ClientSizeFor(const Board& board) {
 
 void TableWindow::Refresh() {
     table_->Refresh();
+    keys_->Sync();
 }
 
 Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {
