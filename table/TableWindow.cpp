@@ -10,12 +10,13 @@
 #include "Engine.h"
 #include "PictureSet.h"
 #include "TableWidget.h"
+#include "TolvanisVersion.h"
 
 namespace tolvanis {
 
 TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* parent)
     : QMainWindow(parent), engine_(engine), pictures_(pictures) {
-    setWindowTitle(QStringLiteral("Tolvanis v1.1"));
+    setWindowTitle(QStringLiteral("Tolvanis v" TOLVANIS_VERSION));
     table_ = new TableWidget(engine_, pictures_, this);
     // The layout's own size is where the window starts and the least it shrinks to; any larger
     // size draws the whole table larger.
