@@ -9,6 +9,7 @@
 
 #include "Engine.h"
 #include "PictureSet.h"
+#include "TableKeys.h"
 #include "TableWidget.h"
 #include "TolvanisVersion.h"
 
@@ -22,6 +23,8 @@ TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* pa
     // size draws the whole table larger.
     table_->setMinimumSize(ClientSizeFor(engine_.Table));
     setCentralWidget(table_);
+    keys_ = new TableKeys(engine_, table_);
+    table_->setFocus();
     resize(sizeHint());
 
     auto* fullScreen = new QAction(tr("Full Screen"), this);
@@ -55,6 +58,7 @@ QSize TableWindow::ClientSizeFor(const Board& board) {
 
 void TableWindow::Refresh() {
     table_->Refresh();
+    keys_->Sync();
 }
 
 Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {
