@@ -130,7 +130,12 @@ class Engine {
     // ended the deal.
     bool PlayForComputer(int seat, int card, const ColorChooser& chooseColor);
     void TakeForComputer(int seat, int n);
-    void Report(const MoveEvent& e) { Presenter.Show(e); }
+    void Report(const MoveEvent& e) {
+        Presenter.Show(e);
+        if (EventWatcher) EventWatcher(e);
+    }
+    // Told every event after the table has shown it (the statistics count finished deals).
+    std::function<void(const MoveEvent&)> EventWatcher;
 
     // --- Hands on the table ---------------------------------------------------------------------
     void ArrangeHand(int seat);

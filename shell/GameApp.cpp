@@ -37,6 +37,16 @@ std::optional<QString> GameApp::Start() {
         remembered_ = store_->Load();
     }
     engine_.Startup = remembered_.Game;
+    if (!settings_.StatisticsFile.isEmpty()) {
+        statisticsFile_ = std::make_unique<StatisticsFile>(settings_.StatisticsFile);
+        statistics_ = statisticsFile_->Load();
+    }
+    engine_.EventWatcher = [this](const MoveEvent& e) {
+        if (e.Kind != EventKind::DealScored && e.Kind != EventKind::GameWon) return;
+        statistics_.Record(e, engine_.State);
+        // Written at once: the deal counts even if the program does not end cleanly.
+        if (statisticsFile_) statisticsFile_->Save(statistics_);
+    };
     engine_.SetAutoPlayer(&driver_);
     sounds_.Preload({QLatin1String(SndTrade), QLatin1String(SndMup), QLatin1String(SndMenu),
                      QLatin1String(SndErr2), QLatin1String(SndSave), QLatin1String(SndPau),

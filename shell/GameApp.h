@@ -17,6 +17,8 @@
 #include "QtServices.h"
 #include "SettingsStore.h"
 #include "SoundPlayer.h"
+#include "Statistics.h"
+#include "StatisticsFile.h"
 
 namespace tolvanis {
 
@@ -37,6 +39,8 @@ class GameApp : public QObject {
         std::optional<std::uint64_t> Seed;
         // Where the settings are remembered between runs; empty remembers nothing.
         QString SettingsFile;
+        // Where the statistics are kept between runs; empty keeps them for this run only.
+        QString StatisticsFile;
     };
 
     GameApp();
@@ -69,6 +73,7 @@ class GameApp : public QObject {
     // Writes them when they differ from what was last written (nothing without a settings file).
     void SaveSettings();
     SettingsStore* Store() const { return store_.get(); }
+    const Statistics& Stats() const { return statistics_; }
 
     // The menu commands.
     void NewDeal();
@@ -110,6 +115,8 @@ class GameApp : public QObject {
     bool shown_ = false;
     std::unique_ptr<SettingsStore> store_;
     RememberedSettings remembered_;
+    std::unique_ptr<StatisticsFile> statisticsFile_;
+    Statistics statistics_;
 };
 
 }  // namespace tolvanis

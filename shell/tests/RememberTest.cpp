@@ -2,6 +2,7 @@
 // built again on the same settings file, windows included.
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "GameHarness.h"
 
@@ -14,9 +15,31 @@ class RememberTest : public QObject {
   private:
     QTemporaryDir dir_;
     QString Path() const { return dir_.filePath(QStringLiteral("Tolvanis/tolvanis.ini")); }
+    QString StatsPath() const { return dir_.filePath(QStringLiteral("Tolvanis/statistics.json")); }
 
   private slots:
-    void cleanup() { QFile::remove(Path()); }
+    void cleanup() {
+        QFile::remove(Path());
+        QFile::remove(StatsPath());
+    }
+
+    void statisticsOfPlayedDealsSurviveARestart() {
+        int deals = 0;
+        {
+            GameHarness g(11, Path(), StatsPath());
+            g.Choose("OPT3");
+            g.Moves()->SpeedRange()->setValue(g.Moves()->SpeedRange()->maximum());
+            // Whole computer deals, each started and then redealt by a click on the table.
+            for (int clicks = 0; deals < 3 && clicks < 20; ++clicks) {
+                QTest::mouseClick(g.Table(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+                if (g.St().BoardWait == FlagOn) ++deals;
+            }
+            QCOMPARE(g.app->Stats().DealsPlayed, 3);
+        }
+        GameHarness g(11, Path(), StatsPath());
+        QCOMPARE(g.app->Stats().DealsPlayed, 3);
+        QCOMPARE(g.app->Stats().Computers.DealsWon, 3);
+    }
 
     void firstStartIsTheGamesOwnStart() {
         GameHarness g(5, Path());
