@@ -31,6 +31,7 @@ std::string Refusal(const std::string& option, const std::string& value, std::ui
 std::string Usage() {
     const Options defaults;
     return "usage: tolvanis-sim [--deals N] [--players 2|3|4] [--seed S] [--check] [--trace]\n"
+           "                    [--inject-illegal-move M]\n"
            "  --deals N     deals to play, 0 to " +
            std::to_string(MaxDeals) + " (default " + std::to_string(defaults.deals) +
            ")\n"
@@ -41,7 +42,9 @@ std::string Usage() {
            std::to_string(defaults.seed) +
            ")\n"
            "  --check       check after every move that no card was lost\n"
-           "  --trace       print each deal's shuffle and moves log\n";
+           "  --trace       print each deal's shuffle and moves log\n"
+           "  --inject-illegal-move M\n"
+           "                from the computer's M-th move on, play a card the rules refuse\n";
 }
 
 std::variant<Options, std::string> ParseArguments(const std::vector<std::string>& args) {
@@ -63,6 +66,8 @@ std::variant<Options, std::string> ParseArguments(const std::vector<std::string>
             low = 2, high = 4;
         } else if (arg == "--seed") {
             high = UINT64_MAX;
+        } else if (arg == "--inject-illegal-move") {
+            high = MaxDeals * 10000;
         } else {
             return "unknown argument \"" + arg + "\"";
         }
@@ -74,6 +79,8 @@ std::variant<Options, std::string> ParseArguments(const std::vector<std::string>
             o.deals = long(*value);
         else if (arg == "--players")
             o.players = int(*value);
+        else if (arg == "--inject-illegal-move")
+            o.injectAt = long(*value);
         else
             o.seed = *value;
     }

@@ -14,6 +14,7 @@ struct Options {
     unsigned long long seed = 1;
     bool check = false;
     bool trace = false;
+    long injectAt = -1;  // the computer's move from which it plays a refused card; -1 never
 };
 
 inline constexpr long MaxDeals = 100'000'000;

@@ -1,8 +1,12 @@
 // tolvanis-sim: plays whole games of computer seats without pauses, exactly as a person at the
 // table would start them (menu commands, then board clicks), and checks after every move that
-// no card was lost.
+// no card was lost and that every move of the computer is one the rules allow it.
 //
 //   tolvanis-sim [--deals N] [--players 2|3|4] [--seed S] [--check] [--trace]
+//                [--inject-illegal-move M]
+//
+// --inject-illegal-move M makes the computer play, from its M-th move on, the first card of its
+// hand that the rules refuse it: the proof that --check notices an illegal move.
 #include <QString>
 
 #include <array>
@@ -19,6 +23,7 @@
 #include "Engine.h"
 #include "FakeServices.h"
 #include "Invariants.h"
+#include "Rules.h"
 
 using namespace tolvanis;
 using sim::Options;
@@ -71,6 +76,44 @@ int main(int argc, char** argv) {
     long moves = 0, dealMoves = 0, deal = 0, games = 0, violations = 0;
     std::array<long, 5> wins{}, points{};
     bool dealFailed = false;
+    // A failed deal is abandoned: the driver sees its deal gone and returns.
+    auto fail = [&] {
+        PrintState(e);
+        dealFailed = true;
+        ++s.DealSerial;
+    };
+    bool injected = false;
+    if (o.injectAt >= 0) {
+        driver.ChooseCardFor = [&](GameState& state, int seat) {
+            ChooseCard(state, seat);
+            if (injected || moves + 1 < o.injectAt) return;
+            for (int pos = 1; pos <= state.HandCount[seat]; ++pos) {
+                const int card = state.Hand[seat][pos];
+                if (!CanPlay(state, seat, card, Mover::Computer)) {
+                    state.PickedCard = card;
+                    injected = true;
+                    return;
+                }
+            }
+        };
+    }
+    if (o.check) {
+        driver.BeforeMove = [&](int seat, int card, int take) {
+            if (dealFailed) return;
+            if (card > 0 && !CanPlay(s, seat, card, Mover::Computer)) {
+                std::fprintf(stderr,
+                             "violation in deal %ld, move %ld: seat %d may not play card %d on "
+                             "table value %d, colour %d\n",
+                             deal, dealMoves + 1, seat, card, s.CardValue[s.TableCard],
+                             s.TableColor);
+                fail();
+            } else if (card <= 0 && !CanTake(s, seat, take)) {
+                std::fprintf(stderr, "violation in deal %ld, move %ld: seat %d may not take %d\n",
+                             deal, dealMoves + 1, seat, take);
+                fail();
+            }
+        };
+    }
     driver.AfterMove = [&] {
         ++moves;
         ++dealMoves;
@@ -80,18 +123,15 @@ int main(int argc, char** argv) {
             if (!broken.empty()) {
                 std::fprintf(stderr, "violation in deal %ld, move %ld: %s\n", deal, dealMoves,
                              broken.c_str());
-                PrintState(e);
-                dealFailed = true;
+                fail();
+                return;
             }
         }
         if (dealMoves > MaxMovesPerDeal) {
             std::fprintf(stderr, "violation in deal %ld: no end after %ld moves\n", deal,
                          MaxMovesPerDeal);
-            PrintState(e);
-            dealFailed = true;
+            fail();
         }
-        // A failed deal is abandoned: the driver sees its deal gone and returns.
-        if (dealFailed) ++s.DealSerial;
     };
 
     const auto started = std::chrono::steady_clock::now();

@@ -23,6 +23,8 @@ TEST(SimArguments, ReadsEveryOption) {
     EXPECT_EQ(o.seed, 18446744073709551615ull);
     EXPECT_TRUE(o.check);
     EXPECT_FALSE(o.trace);
+    EXPECT_EQ(o.injectAt, -1);
+    EXPECT_EQ(std::get<Options>(Parse({"--inject-illegal-move", "40"})).injectAt, 40);
     EXPECT_EQ(std::get<Options>(Parse({})).deals, 1000);
 }
 
@@ -40,7 +42,8 @@ TEST(SimArguments, RefusesWhatIsNotAWholeNumberInRange) {
                                                          {"--players", "5"},
                                                          {"--seed", "abc"},
                                                          {"--seed", "-3"},
-                                                         {"--seed", "18446744073709551616"}};
+                                                         {"--seed", "18446744073709551616"},
+                                                         {"--inject-illegal-move", "-1"}};
     for (const auto& args : wrong) {
         const auto parsed = Parse(args);
         ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << args[0] << " " << args[1];
