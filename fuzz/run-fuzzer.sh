@@ -10,5 +10,8 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 artifacts="$(dirname "$binary")/fuzz-artifacts/$(basename "$binary")"
 mkdir -p "$artifacts"
+suppressions="$(cd "$(dirname "$0")/.." && pwd)/cmake/lsan-outside-libraries.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$suppressions}"
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 "$binary" -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$@" "$scratch" "$seeds"
