@@ -12,6 +12,7 @@
 #include "HelpViewer.h"
 #include "Mnemonics.h"
 #include "OleColour.h"
+#include "TolvanisVersion.h"
 #include "UserControl1.h"
 
 using namespace tolvanis;
@@ -235,9 +236,9 @@ class GameShellTest : public QObject {
         QVERIFY(about->isVisible());
         QVERIFY(about->isModal());
         QCOMPARE(about->windowTitle(), QStringLiteral("About TOLVANIS"));
-        QCOMPARE(about->Label1()->text(), QStringLiteral("Version 1.1"));
+        QCOMPARE(about->Label1()->text(), QStringLiteral("Version " TOLVANIS_VERSION));
         QVERIFY(about->AboutText()->isReadOnly());
-        QVERIFY(about->AboutText()->toPlainText().contains(QStringLiteral("1.1")));
+        QVERIFY(about->AboutText()->toPlainText().contains(QStringLiteral(TOLVANIS_VERSION)));
         QVERIFY(!about->Picture1()->pixmap().isNull());
         g->ClickWidget(about->AboutOk());
         QVERIFY(!about->isVisible());
