@@ -1,14 +1,8 @@
 #include "CardChoice.h"
 
+#include "Rules.h"
+
 namespace tolvanis {
-
-namespace {
-
-bool IsWild(int value) {
-    return value == ValuePlus4 || value == ValueColorChange;
-}
-
-}  // namespace
 
 void FindFirstOfValue(GameState& s, int seat, int value) {
     s.PickedCard = -1;
