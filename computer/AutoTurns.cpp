@@ -1,6 +1,7 @@
 #include "AutoTurns.h"
 
 #include "CardChoice.h"
+#include "StrongPlayer.h"
 #include "Texts.h"
 
 namespace tolvanis {
@@ -12,6 +13,39 @@ QString AutoText(int value) {
 }
 
 }  // namespace
+
+AutoTurns::AutoTurns(Engine& engine) : engine_(engine) {}
+
+AutoTurns::~AutoTurns() = default;
+
+Strength AutoTurns::StrengthOf(int seat) const {
+    if (seat >= 0 && seat < SeatSlots && seatStrength_[seat]) return *seatStrength_[seat];
+    return engine_.State.ComputerStrength;
+}
+
+void AutoTurns::SetSeatStrength(int seat, std::optional<Strength> strength) {
+    if (seat >= 0 && seat < SeatSlots) seatStrength_[seat] = strength;
+}
+
+StrongPlayer& AutoTurns::Strong() {
+    if (!strong_) strong_ = std::make_unique<StrongPlayer>(engine_.Sv());
+    return *strong_;
+}
+
+std::optional<int> AutoTurns::ChosenElsewhere(int seat) {
+    namedColor_ = 0;
+    std::optional<StrongMove> move;
+    if (forced_) {
+        move = forced_;
+        forced_.reset();
+    } else if (engine_.State.IsAuto(seat) && StrengthOf(seat) == Strength::Strong) {
+        // A person's turn played by the computer (Shift and a click) keeps the rule list.
+        move = Strong().Choose(engine_.State, seat);
+    }
+    if (!move) return std::nullopt;
+    namedColor_ = move->Color;
+    return move->Card;
+}
 
 void AutoTurns::RunAutoTurns() {
     GameState& s = engine_.State;
@@ -41,10 +75,15 @@ bool AutoTurns::PlayOneTurn() {
     const int p = s.CurrentSeat;
     bool played = false;
 
+    const std::optional<int> chosen = ChosenElsewhere(p);
     if (s.PendingDraw[p] > 0) {
         // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
         const int n = s.PendingDraw[p];
-        FindFirstOfValue(s, p, -n);
+        if (chosen) {
+            s.PickedCard = *chosen;
+        } else {
+            FindFirstOfValue(s, p, -n);
+        }
         if (s.PickedCard > 0) {
             s.PlayedCard = s.PickedCard;
             played = true;
@@ -56,7 +95,11 @@ bool AutoTurns::PlayOneTurn() {
             engine_.TakeCards(p, n);
         }
     } else {
-        engine_.ChooseCard(p);
+        if (chosen) {
+            s.PickedCard = *chosen;
+        } else {
+            engine_.ChooseCard(p);
+        }
         s.PlayedCard = s.PickedCard;
         if (s.PlayedCard == -1) {
             engine_.TakeCards(p, 1);
@@ -141,30 +184,12 @@ bool AutoTurns::PassTurnOn() {
 
 void AutoTurns::ChooseColor(int seat) {
     GameState& s = engine_.State;
-    s.FindFollowingSeat();
-    const int following = s.FollowingSeat;
-    int color = 0;
-    if (s.HandCount[following] == 1) {
-        // The next seat is about to finish: any other colour this seat can follow later.
-        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
-            FindHighestOfColor(s, seat, c);
-            if (c != s.TableColor && s.PickedCard != -1) color = c;
-        }
-        // Only cards of the table colour and no further wild card: the colour stays.
-        if (color == 0) color = s.TableColor;
-    } else if (s.HandCount[seat] == 1) {
-        color = s.CardColor[s.Hand[seat][1]];
-        if (color == ColorAny) color = ColorRed;
+    int color = namedColor_;
+    namedColor_ = 0;
+    if (color < ColorRed || color > ColorYellow) {
+        color = PickColor(s, seat);
     } else {
-        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
-            if (s.CountByColor[following][c] == 0) color = c;
-        }
-        if (color == 0) {
-            color = ColorRed;
-            for (int c = ColorGreen; c <= ColorYellow; ++c) {
-                if (s.CountByColor[seat][c] > s.CountByColor[seat][color]) color = c;
-            }
-        }
+        s.FindFollowingSeat();
     }
     s.TableColor = color;
     engine_.LogMove(QStringLiteral("Auto: new color selected"), s.CurrentSeat, color);

@@ -169,6 +169,7 @@ void Engine::PlayCard() {
 
     s.Hand[0][++s.HandCount[0]] = card;
     s.CardOwner[card] = 0;
+    s.CardSeen[card] = true;
 
     s.CardColor[s.TableCard] = s.CardColor[card];
     s.CardValue[s.TableCard] = s.CardValue[card];

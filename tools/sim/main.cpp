@@ -3,10 +3,18 @@
 // no card was lost.
 //
 //   tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]
+//                [--strength standard|strong[,...]] [--rotate] [--think-ms MS]
+//
+// --strength gives the seats in play their strengths in seat order (one value for all, one per
+// seat in play, or one for each of seats 1..4); --rotate moves the list one seat on with every
+// deal, so that each strength plays every seat alike. Each strength's deals won are reported
+// with a 95 % confidence interval, and the Strong player's thinking time per move.
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +25,7 @@
 #include "Engine.h"
 #include "FakeServices.h"
 #include "Invariants.h"
+#include "StrongPlayer.h"
 
 using namespace tolvanis;
 
@@ -28,12 +37,62 @@ struct Options {
     unsigned long long seed = 1;
     bool check = false;
     bool trace = false;
+    std::vector<Strength> strengths;  // as given; empty: every seat plays the rule list
+    bool rotate = false;
+    double thinkMs = StrongPlayer::DefaultThinkMs;
 };
 
 [[noreturn]] void Usage() {
-    std::fprintf(
-        stderr, "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]\n");
+    std::fprintf(stderr,
+                 "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]\n"
+                 "                    [--strength standard|strong[,...]] [--rotate] "
+                 "[--think-ms MS]\n");
     std::exit(2);
+}
+
+std::vector<Strength> ParseStrengths(const std::string& list) {
+    std::vector<Strength> out;
+    std::size_t from = 0;
+    while (from <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', from), list.size());
+        const std::string word = list.substr(from, comma - from);
+        if (word == "standard") {
+            out.push_back(Strength::Standard);
+        } else if (word == "strong") {
+            out.push_back(Strength::Strong);
+        } else {
+            Usage();
+        }
+        from = comma + 1;
+    }
+    return out;
+}
+
+const char* NameOf(Strength s) {
+    return s == Strength::Strong ? "strong" : "standard";
+}
+
+// The seats dealt in, in seat order.
+std::vector<int> SeatsInPlay(int players) {
+    if (players == 2) return {1, 3};
+    if (players == 3) return {2, 3, 4};
+    return {1, 2, 3, 4};
+}
+
+// Wilson score interval at 95 % for k successes in n trials.
+std::pair<double, double> Interval95(long k, long n) {
+    if (n == 0) return {0, 0};
+    const double z = 1.959963984540054, p = double(k) / n, z2n = z * z / n;
+    const double centre = (p + z2n / 2) / (1 + z2n);
+    const double half = z * std::sqrt(p * (1 - p) / n + z2n / (4.0 * n)) / (1 + z2n);
+    return {centre - half, centre + half};
+}
+
+double Percentile(std::vector<double> v, double q) {
+    if (v.empty()) return 0;
+    const std::size_t k = std::min(v.size() - 1, std::size_t(std::ceil(q * v.size())) - 1);
+    std::nth_element(v.begin(), v.begin() + long(k), v.end());
+    return v[k];
 }
 
 Options Parse(int argc, char** argv) {
@@ -54,11 +113,29 @@ Options Parse(int argc, char** argv) {
             o.check = true;
         } else if (arg == "--trace") {
             o.trace = true;
+        } else if (arg == "--strength") {
+            o.strengths = ParseStrengths(value());
+        } else if (arg == "--rotate") {
+            o.rotate = true;
+        } else if (arg == "--think-ms") {
+            o.thinkMs = std::strtod(value(), nullptr);
         } else {
             Usage();
         }
     }
-    if (o.deals < 0 || o.players < 2 || o.players > 4) Usage();
+    if (o.deals < 0 || o.players < 2 || o.players > 4 || o.thinkMs < 0) Usage();
+    // Normalised to one strength per seat in play.
+    const std::vector<int> seats = SeatsInPlay(o.players);
+    if (o.strengths.size() == 1) {
+        o.strengths.assign(seats.size(), o.strengths.front());
+    } else if (o.strengths.size() == 4 && seats.size() != 4) {
+        std::vector<Strength> inPlay;
+        for (const int seat : seats)
+            inPlay.push_back(o.strengths[std::size_t(seat - 1)]);
+        o.strengths = inPlay;
+    } else if (!o.strengths.empty() && o.strengths.size() != seats.size()) {
+        Usage();
+    }
     return o;
 }
 
@@ -95,6 +172,24 @@ int main(int argc, char** argv) {
     e.CommandAllAutoNoPause();
     GameState& s = e.State;
     s.DelayUnits = 0;
+    driver.Strong().SetThinkMs(o.thinkMs);
+
+    // Thinking time of every Strong move, and of those that had more than one move to weigh.
+    std::vector<double> thinkMs, searchedMs, cpuMs;
+    long worlds = 0;
+    driver.Strong().AfterChoice = [&](const StrongPlayer::Report& r) {
+        thinkMs.push_back(r.Milliseconds);
+        cpuMs.push_back(r.CpuMilliseconds);
+        if (r.Moves.size() > 1) searchedMs.push_back(r.Milliseconds);
+        worlds += r.Worlds;
+    };
+    const std::vector<int> seats = SeatsInPlay(o.players);
+    const std::size_t roles = o.strengths.size();
+    std::vector<long> roleWins(roles);
+    // The list entry (role) that plays seat seats[i] in deal d.
+    auto roleOf = [&](std::size_t i, long d) {
+        return o.rotate ? (i + roles - std::size_t(d - 1) % roles) % roles : i;
+    };
 
     long moves = 0, dealMoves = 0, deal = 0, games = 0, violations = 0;
     std::array<long, 5> wins{}, points{};
@@ -126,6 +221,8 @@ int main(int argc, char** argv) {
     for (deal = 1; deal <= o.deals; ++deal) {
         dealMoves = 0;
         dealFailed = false;
+        for (std::size_t i = 0; i < roles; ++i)
+            driver.SetSeatStrength(seats[i], o.strengths[roleOf(i, deal)]);
         if (s.BoardWait == FlagOn || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
         const std::array<int, 4> before = s.TotPoints;
         for (int clicks = 0; clicks < 4 && s.BoardWait == FlagOff && !dealFailed; ++clicks)
@@ -148,6 +245,9 @@ int main(int argc, char** argv) {
                 points[seat] += s.TotPoints[seat - 1] - before[seat - 1];
             }
         }
+        for (std::size_t i = 0; i < roles; ++i) {
+            if (s.HandCount[seats[i]] == 0) ++roleWins[roleOf(i, deal)];
+        }
         if (s.GameOver == FlagOn) ++games;
         if (o.trace) {
             std::printf("deal=%ld players=%d\nshuffle=", deal, s.NumPlayers);
@@ -167,5 +267,30 @@ int main(int argc, char** argv) {
         std::printf("seat=%d wins=%ld points=%ld\n", seat, wins[seat], points[seat]);
     std::printf("deals=%ld moves=%ld games=%ld seconds=%.3f deals_per_s=%.1f violations=%ld\n",
                 o.deals, moves, games, seconds, seconds > 0 ? o.deals / seconds : 0.0, violations);
+    for (std::size_t r = 0; r < roles; ++r) {
+        const auto [lo, hi] = Interval95(roleWins[r], o.deals);
+        std::printf("entry=%zu strength=%s wins=%ld rate=%.2f%% ci95=[%.2f%%,%.2f%%]\n", r + 1,
+                    NameOf(o.strengths[r]), roleWins[r],
+                    o.deals ? 100.0 * roleWins[r] / o.deals : 0.0, 100 * lo, 100 * hi);
+    }
+    if (!thinkMs.empty()) {
+        auto mean = [](const std::vector<double>& v) {
+            double sum = 0;
+            for (const double x : v)
+                sum += x;
+            return v.empty() ? 0.0 : sum / double(v.size());
+        };
+        std::printf(
+            "strong_moves=%zu weighed_moves=%zu deals_imagined_per_weighed_move=%.0f "
+            "think_ms_budget=%.1f\n",
+            thinkMs.size(), searchedMs.size(),
+            searchedMs.empty() ? 0.0 : double(worlds) / double(searchedMs.size()), o.thinkMs);
+        std::printf(
+            "think_ms_mean=%.2f think_ms_p95=%.2f think_ms_max=%.2f "
+            "weighed_ms_mean=%.2f weighed_ms_p95=%.2f cpu_ms_mean=%.2f cpu_ms_p95=%.2f\n",
+            mean(thinkMs), Percentile(thinkMs, 0.95),
+            *std::max_element(thinkMs.begin(), thinkMs.end()), mean(searchedMs),
+            Percentile(searchedMs, 0.95), mean(cpuMs), Percentile(cpuMs, 0.95));
+    }
     return violations == 0 ? 0 : 1;
 }
