@@ -92,16 +92,18 @@ bool AutoTurns::PlayOneTurn() {
                 engine_.LogMove(QStringLiteral("Auto: takes") + Engine::Str(n) +
                                     (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards")),
                                 p, 0);
+            if (BeforeMove) BeforeMove(p, -1, n);
             engine_.TakeCards(p, n);
         }
     } else {
         if (chosen) {
             s.PickedCard = *chosen;
         } else {
-            engine_.ChooseCard(p);
+            ChooseCardFor(s, p);
         }
         s.PlayedCard = s.PickedCard;
         if (s.PlayedCard == -1) {
+            if (BeforeMove) BeforeMove(p, -1, 1);
             engine_.TakeCards(p, 1);
             engine_.LogMove(QStringLiteral("Auto: takes 1 card"), p, 0);
         } else {
@@ -110,6 +112,7 @@ bool AutoTurns::PlayOneTurn() {
     }
 
     if (played) {
+        if (BeforeMove) BeforeMove(p, s.PlayedCard, 0);
         t.CardImage[s.TableCard].Picture = t.CardImage[s.PlayedCard].Picture;
         engine_.PlayCard();
         const int value = s.CardValue[s.PlayedCard];

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "CardChoice.h"
 #include "Engine.h"
 #include "StrongMove.h"
 
@@ -26,6 +27,15 @@ class AutoTurns : public AutoPlayer {
     // The pause between two turns: DelayFactor x DelayUnits event-processing passes.
     void WaitPlaySpeed();
 
+    // The card choice for a computer seat, result in PickedCard; the fixed rule list unless a
+    // different player is plugged in.
+    std::function<void(GameState&, int seat)> ChooseCardFor = [](GameState& s, int seat) {
+        ChooseCard(s, seat);
+    };
+
+    // Runs before every move the driver makes, with the seat and the card it is about to play
+    // (or -1 and the number of cards it is about to take): the simulator judges it here.
+    std::function<void(int seat, int card, int take)> BeforeMove;
     // Runs after every move the driver makes (the simulator checks its invariants here).
     std::function<void()> AfterMove;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "CardChoice.h"
+#include "Rules.h"
 
 namespace tolvanis {
 
@@ -29,40 +29,14 @@ void Add(const GameState& s, int seat, int card, std::vector<StrongMove>& out) {
 
 }  // namespace
 
-bool MayPlay(const GameState& s, int seat, int card) {
-    const int c = s.CardColor[card];
-    const int v = s.CardValue[card];
-    const int tv = s.CardValue[s.TableCard];
-    if ((v == ValuePlus4 && tv == ValuePlus4) || (v == ValuePlus2 && tv == ValuePlus2)) return true;
-    if (v == ValuePlus4 && s.CountByColor[seat][s.TableColor] == 0) return true;
-    if (v == ValueColorChange) return s.PendingDraw[seat] == 0;
-    return c == s.TableColor || v == tv;
-}
-
 std::vector<StrongMove> MoveOptions(const GameState& s, int seat) {
     std::vector<StrongMove> out;
-    const int owed = s.PendingDraw[seat];
-    if (owed > 0) {
-        // Owed cards are passed on only with a card of the same kind; one owed card is taken.
-        for (int i = 1; i <= s.HandCount[seat]; ++i) {
-            const int card = s.Hand[seat][i];
-            if (s.CardValue[card] == -owed) Add(s, seat, card, out);
-        }
-        out.push_back({-1, 0});
-        return out;
-    }
-
-    GameState probe = s;
-    ChooseCard(probe, seat);
-    const int ruleCard = probe.PickedCard;
-    if (ruleCard > 0) Add(s, seat, ruleCard, out);
     for (int i = 1; i <= s.HandCount[seat]; ++i) {
         const int card = s.Hand[seat][i];
-        if (MayPlay(s, seat, card)) Add(s, seat, card, out);
+        if (CanPlay(s, seat, card, Mover::Computer)) Add(s, seat, card, out);
     }
-    const int nc = s.CountByColor[seat][s.TableColor];
-    const int nv = s.CountByValue(seat, s.CardValue[s.TableCard]);
-    if (ruleCard == -1 || (nc == 0 && nv == 0)) out.push_back({-1, 0});
+    const int owed = s.PendingDraw[seat];
+    if (CanTake(s, seat, owed > 0 ? owed : 1)) out.push_back({-1, 0});
     return out;
 }
 

@@ -40,6 +40,7 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     last_ = Report{};
     last_.Moves = MoveOptions(s, seat);
     const auto& moves = last_.Moves;
+    if (moves.empty()) return {};  // nothing open: it takes, as the rule list would
     if (moves.size() == 1) return moves.front();
 
     if (!table_) table_ = std::make_unique<PlayoutTable>();

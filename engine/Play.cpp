@@ -3,7 +3,9 @@
 // the turn order with the "LAST CARD" label and the seat labels.
 #include <QLatin1String>
 
+#include "Contract.h"
 #include "Engine.h"
+#include "Rules.h"
 #include "Texts.h"
 
 namespace tolvanis {
@@ -43,7 +45,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
     if (shiftAlone) {
         if (s.CardOwner[index] != s.CurrentSeat) return;
         ChooseCard(s.CurrentSeat);
-        if (s.PickedCard > 0) OnCardMouseMove(s.PickedCard, 0, 0, 0, 0);
+        // The computer's choice may be one of its own allowances, which the table would refuse
+        // this person: a hint never points at a card that cannot be played.
+        if (s.PickedCard > 0 && CanPlay(s, s.CurrentSeat, s.PickedCard))
+            OnCardMouseMove(s.PickedCard, 0, 0, 0, 0);
         services_.ShowMessage(QStringLiteral("hint !"));
         return;
     }
@@ -101,10 +106,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         return;
     }
     if (owner != s.CurrentSeat) return;
-    if (s.PendingDraw[owner] >= 1) {
-        // Owed cards may only be passed on with a card of the same kind.
-        if (value != -s.PendingDraw[owner]) return;
-    } else if (s.IsAuto(owner)) {
+    // Owed cards not answered by a card of the same kind: ignored, without the refusal sound.
+    const Verdict verdict = JudgeCard(s, owner, index);
+    if (verdict == Verdict::NotYourTurn || verdict == Verdict::OwedCardsFirst) return;
+    if (s.PendingDraw[owner] == 0 && s.IsAuto(owner)) {
         RunAutoTurns();
         return;
     }
@@ -130,26 +135,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
 }
 
 void Engine::CheckAndPlay(int seat) {
-    GameState& s = State;
-    const int c = s.CardColor[s.PlayedCard];
-    const int v = s.CardValue[s.PlayedCard];
-    const int tv = s.CardValue[s.TableCard];
-
-    bool play;
-    if ((v == ValuePlus4 && tv == ValuePlus4) || (v == ValuePlus2 && tv == ValuePlus2)) {
-        play = true;
-    } else if (v == ValuePlus4 && s.CountByColor[seat][s.TableColor] == 0) {
-        play = true;
-    } else if (v == ValueColorChange) {
-        play = s.PendingDraw[seat] == 0;
-    } else {
-        play = c == s.TableColor || v == tv;
-    }
-
-    if (play) {
+    if (CanPlay(State, seat, State.PlayedCard)) {
         PlayCard();
     } else {
-        s.PlayedCard = -1;
+        State.PlayedCard = -1;
     }
 }
 
@@ -157,6 +146,8 @@ void Engine::PlayCard() {
     GameState& s = State;
     const int seat = s.CurrentSeat;
     const int card = s.PlayedCard;
+    TOLVANIS_EXPECT(seat >= 1 && seat <= 4);
+    TOLVANIS_EXPECT(card >= 1 && card <= DeckSize && s.CardOwner[card] == seat);
 
     HideHandPictures(seat);
     s.HandCount[seat] -= 1;

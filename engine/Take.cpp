@@ -1,6 +1,8 @@
 // Taking cards from the pile: the click on the pile, the click on one's own seat label, and the
 // move of cards from the front of the pile list into a hand. Taking always ends the turn.
+#include "Contract.h"
 #include "Engine.h"
+#include "Rules.h"
 #include "Texts.h"
 
 namespace tolvanis {
@@ -31,24 +33,21 @@ void Engine::TakeFromPile(int seat) {
     GameState& s = State;
     if (seat < 1 || seat > 4) return;  // no deal under way yet
     RecountHand(seat);
-    const int nc = s.CountByColor[seat][s.TableColor];
-    const int nv = s.CountByValue(seat, s.CardValue[s.TableCard]);
-
-    if (s.PendingDraw[seat] == 0 && nv == 0 && nc == 0) {
-        // Wild cards do not count here: a seat holding only wild cards may still take one.
+    const int owed = s.PendingDraw[seat];
+    // A seat that can follow colour or value may not take a card instead; wild cards do not
+    // count, so a seat holding only wild cards may still take one.
+    if (!CanTake(s, seat, owed > 0 ? owed : 1)) return;
+    if (owed == 0) {
         TakeCards(seat, 1);
         PlaySound(SndMenu);
         LogMove(QStringLiteral("decided to take one card from the deck"), seat, 0);
-        PassTurnAfterTake();
-    } else if (s.PendingDraw[seat] > 0) {
-        const int n = s.PendingDraw[seat];
-        TakeCards(seat, n);
+    } else {
+        TakeCards(seat, owed);
         PlaySound(SndMenu);
-        LogMove(GivenLine(n), seat, 0);
+        LogMove(GivenLine(owed), seat, 0);
         s.PendingDraw[seat] = 0;
-        PassTurnAfterTake();
     }
-    // Otherwise the seat can follow colour or value and may not take a card instead.
+    PassTurnAfterTake();
 }
 
 void Engine::PassTurnAfterTake() {
@@ -61,6 +60,8 @@ void Engine::PassTurnAfterTake() {
 
 void Engine::TakeCards(int seat, int n) {
     GameState& s = State;
+    TOLVANIS_EXPECT(seat >= 1 && seat <= 4 && s.HandCount[seat] >= 0);
+    TOLVANIS_EXPECT(n >= 0);
     // The table card stays in the pile list but is never taken.
     const int available = s.HandCount[0] - 1;
     if (available <= 0) return;

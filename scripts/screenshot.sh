@@ -14,7 +14,7 @@ if [ "${1:-}" = "--on-display" ]; then
     pid=$!
     # The window is up when the server lists its caption.
     for _ in $(seq 1 150); do
-        if xwininfo -root -tree 2>/dev/null | grep -q '"Tolvanis v1.1"'; then break; fi
+        if xwininfo -root -tree 2>/dev/null | grep -q '"Tolvanis v[0-9.]*"'; then break; fi
         if ! kill -0 "$pid" 2>/dev/null; then
             echo "tolvanis exited before showing its window" >&2
             exit 1

@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "TolvanisVersion.h"
+
 namespace tolvanis {
 
 namespace {
@@ -61,9 +63,9 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     aboutText_ = new QPlainTextEdit(this);
     aboutText_->setObjectName(QStringLiteral("AboutText"));
     aboutText_->setReadOnly(true);
-    aboutText_->setPlainText(
-        QStringLiteral("TOLVANIS\nVersion 1.1\n\nA card game for two to four seats,\n"
-                       "people and computer around one table."));
+    aboutText_->setPlainText(QStringLiteral("TOLVANIS\nVersion " TOLVANIS_VERSION
+                                            "\n\nA card game for two to four seats,\n"
+                                            "people and computer around one table."));
     aboutText_->setGeometry(80, 16, 264, 104);
     aboutText_->viewport()->installEventFilter(this);
     aboutText_->viewport()->setCursor(Qt::ArrowCursor);
@@ -74,7 +76,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     aboutOk_->setDefault(true);
     connect(aboutOk_, &QPushButton::clicked, this, &QDialog::accept);
 
-    label1_ = new QLabel(QStringLiteral("Version 1.1"), this);
+    label1_ = new QLabel(QStringLiteral("Version " TOLVANIS_VERSION), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setAutoFillBackground(true);

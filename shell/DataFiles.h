@@ -1,6 +1,6 @@
 // Where the game finds the files it reads at run time (sounds, the help document): the current
-// folder first, then beside the executable, then the installed data folder, the same order the
-// card pictures are looked up in.
+// folder first, then the data folder of an install tree found from the executable, then beside
+// the executable, the same order the card pictures are looked up in.
 #pragma once
 
 #include <QString>

@@ -2,6 +2,10 @@
 // "Options" (number of players, start player, player types, computer strength, sound). The
 // menus only hold the actions and show the checked and enabled states the engine's board keeps;
 // what a command does is wired by the application.
+//
+// Every menu and item carries an access key (Alt+letter, then the letter), placed when it is
+// added, also for items added after the menus were built, so that no two entries of one menu
+// share a letter. F10 opens the first menu.
 #pragma once
 
 #include <QHash>
@@ -35,7 +39,14 @@ class GameMenus : public QObject {
     // Check marks and enabled states from the board.
     void Sync(const Board& board);
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Gives every entry of a menu (or of the bar) its access key, keeping those it has.
+    void PlaceAccessKeys(QWidget* menu);
+    void Watch(QWidget* menu);
+
     QMenu* AddMenu(QMenuBar* bar, QMenu* parentMenu, const char* name, const char* caption);
     QAction* AddCommand(QMenu* menu, const char* name, const char* caption, bool checkable = false);
     void AddSeparator(QMenu* menu, const char* name);
@@ -45,6 +56,7 @@ class GameMenus : public QObject {
     QList<QAction*> commands_;
     // The menu entry each command sits under, up to the menu bar.
     QHash<const QAction*, QAction*> parentEntry_;
+    bool placing_ = false;
 };
 
 }  // namespace tolvanis

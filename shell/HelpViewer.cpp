@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QUrl>
 
 #include "DataFiles.h"
@@ -14,6 +16,13 @@ HelpViewer::HelpViewer(QWidget* parent) : QTextBrowser(parent) {
     setAttribute(Qt::WA_QuitOnClose, false);
     setOpenExternalLinks(true);
     resize(640, 560);
+    // Closed from the keyboard as any document window is.
+    auto* close = new QAction(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("HelpClose"));
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcutContext(Qt::WindowShortcut);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 }
 
 bool HelpViewer::Open() {

@@ -1,22 +1,37 @@
 // The game program: builds the game with the real services and shows the table.
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextStream>
 
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "GameApp.h"
+#include "SelfCheck.h"
 #include "SoundPlayer.h"
 
 using namespace tolvanis;
 
 int main(int argc, char** argv) {
+    SetApplicationIdentity();
+    if (AsksForTextOnly(argc, argv)) {
+        // Answered and ended inside the parser, without a display.
+        const QCoreApplication app(argc, argv);
+        ParseCommandLine(app);
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvanis"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    const CommandLine line = ParseCommandLine(app);
     SoundPlayer::QuietenMultimediaLog();
 
     GameApp game;
-    if (const auto error = game.Start()) {
+    const auto error = game.Start();
+    if (line.CheckData) {
+        QTextStream out(stdout);
+        return RunSelfCheck(game, error, ShippedDataFiles(), out);
+    }
+    if (error) {
         // Said on the terminal as well: started from a script or without a desktop, nobody would
         // see the box, and a modal box there would never be closed.
         std::fprintf(stderr, "tolvanis: %s\n", qPrintable(*error));

@@ -180,10 +180,11 @@ QImage PictureSet::PictureImage(int id) const {
 
 QStringList PictureSet::DefaultSearchDirs() {
     QStringList dirs{QDir::currentPath()};
-    if (QCoreApplication::instance()) dirs << QCoreApplication::applicationDirPath();
-#ifdef TOLVANIS_INSTALLED_DATA_DIR
-    dirs << QStringLiteral(TOLVANIS_INSTALLED_DATA_DIR);
-#endif
+    if (QCoreApplication::instance()) {
+        const QDir bin(QCoreApplication::applicationDirPath());
+        dirs << QDir::cleanPath(bin.filePath(QStringLiteral(TOLVANIS_DATA_FROM_BIN)));
+        dirs << bin.path();
+    }
     return dirs;
 }
 

@@ -39,8 +39,8 @@ class PictureSet {
     double CardWidthMm() const { return cellWidth_ * 25.4 / 96.0; }
     double CardHeightMm() const { return cellHeight_ * 25.4 / 96.0; }
 
-    // Where the game looks for its pictures: the current folder, beside the executable, and
-    // the installed data folder.
+    // Where the game looks for its pictures: the current folder, the installed data folder
+    // found from the executable's own place (bin/../share/tolvanis), then beside the executable.
     static QStringList DefaultSearchDirs();
 
     // The strip and cell a picture id is cut from; false for ids without a picture.

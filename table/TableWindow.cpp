@@ -6,16 +6,20 @@
 
 #include "Engine.h"
 #include "PictureSet.h"
+#include "TableKeys.h"
 #include "TableWidget.h"
+#include "TolvanisVersion.h"
 
 namespace tolvanis {
 
 TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* parent)
     : QMainWindow(parent), engine_(engine), pictures_(pictures) {
-    setWindowTitle(QStringLiteral("Tolvanis v1.1"));
+    setWindowTitle(QStringLiteral("Tolvanis v" TOLVANIS_VERSION));
     table_ = new TableWidget(engine_, pictures_, this);
     table_->setFixedSize(ClientSizeFor(engine_.Table));
     setCentralWidget(table_);
+    keys_ = new TableKeys(engine_, table_);
+    table_->setFocus();
     // The table does not stretch: the window is as large as the layout asks, with whatever
     // menu bar the shell gives it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -31,6 +35,7 @@ QSize TableWindow::ClientSizeFor(const Board& board) {
 
 void TableWindow::Refresh() {
     table_->Refresh();
+    keys_->Sync();
 }
 
 Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {

@@ -11,6 +11,7 @@ namespace tolvanis {
 
 class Engine;
 class PictureSet;
+class TableKeys;
 class TableWidget;
 
 class TableWindow : public QMainWindow {
@@ -28,6 +29,8 @@ class TableWindow : public QMainWindow {
     Rgb ColorAt(int picker, double xMm, double yMm) const;
 
     TableWidget* Table() const { return table_; }
+    // The keyboard on the table and its focus.
+    TableKeys* Keys() const { return keys_; }
 
     // The client size in pixels at 100 %: the layout's twips, 15 to a pixel.
     static QSize ClientSizeFor(const Board& board);
@@ -40,6 +43,7 @@ class TableWindow : public QMainWindow {
     Engine& engine_;
     const PictureSet& pictures_;
     TableWidget* table_ = nullptr;
+    TableKeys* keys_ = nullptr;
 };
 
 }  // namespace tolvanis

@@ -56,7 +56,7 @@ class PluginTest : public QObject {
         const QJsonObject own = meta.value("MetaData").toObject();
         QCOMPARE(own.value("Keys").toArray().first().toString(), QStringLiteral("Pavrel"));
         QCOMPARE(own.value("Version").toObject().value("FileVersion").toString(),
-                 QStringLiteral("1.1.0"));
+                 QStringLiteral(PAVREL_FILE_VERSION));
         const QJsonObject ids = own.value("Interfaces").toObject();
         QVERIFY(ids.value("_IID_PAVREL").toString().startsWith('{'));
         QVERIFY(ids.value("_SRCIID_PAVREL").toString().startsWith('{'));

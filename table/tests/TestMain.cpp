@@ -3,10 +3,12 @@
 
 int RunPictureSetTests(int argc, char** argv);
 int RunWindowTests(int argc, char** argv);
+int RunKeyboardTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = RunPictureSetTests(argc, argv);
     failed += RunWindowTests(argc, argv);
+    failed += RunKeyboardTests(argc, argv);
     return failed;
 }

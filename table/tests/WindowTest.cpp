@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "TableFixture.h"
+#include "TolvanisVersion.h"
 
 using namespace tolvanis;
 using namespace tolvanis::testing;
@@ -71,7 +72,7 @@ class WindowTest : public QObject {
 
     void controlsAfterLoad() {
         const Board& t = rig->engine.Table;
-        QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvanis v1.1"));
+        QCOMPARE(rig->window->windowTitle(), QStringLiteral("Tolvanis v" TOLVANIS_VERSION));
         const QPoint backs[5] = {{}, {77, 5}, {133, 47}, {77, 87}, {3, 47}};
         const QPoint lines[5] = {{}, {64, 33}, {103, 55}, {64, 81}, {22, 55}};
         for (int s = 1; s <= 4; ++s) {

@@ -1,6 +1,6 @@
 // tolvanis-sim: plays whole games of computer seats without pauses, exactly as a person at the
 // table would start them (menu commands, then board clicks), and checks after every move that
-// no card was lost.
+// no card was lost and that every move of the computer is one the rules allow it.
 //
 //   tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]
 //                [--strength standard|strong[,...]] [--rotate] [--think-ms MS]
@@ -9,6 +9,9 @@
 // seat in play, or one for each of seats 1..4); --rotate moves the list one seat on with every
 // deal, so that each strength plays every seat alike. Each strength's deals won are reported
 // with a 95 % confidence interval, and the Strong player's thinking time per move.
+//
+// --inject-illegal-move M makes the computer play, from its M-th move on, the first card of its
+// hand that the rules refuse it: the proof that --check notices an illegal move.
 #include <QString>
 
 #include <algorithm>
@@ -25,6 +28,7 @@
 #include "Engine.h"
 #include "FakeServices.h"
 #include "Invariants.h"
+#include "Rules.h"
 #include "StrongPlayer.h"
 
 using namespace tolvanis;
@@ -40,13 +44,14 @@ struct Options {
     std::vector<Strength> strengths;  // as given; empty: every seat plays the rule list
     bool rotate = false;
     double thinkMs = StrongPlayer::DefaultThinkMs;
+    long injectAt = -1;
 };
 
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]\n"
                  "                    [--strength standard|strong[,...]] [--rotate] "
-                 "[--think-ms MS]\n");
+                 "[--think-ms MS] [--inject-illegal-move M]\n");
     std::exit(2);
 }
 
@@ -119,6 +124,8 @@ Options Parse(int argc, char** argv) {
             o.rotate = true;
         } else if (arg == "--think-ms") {
             o.thinkMs = std::strtod(value(), nullptr);
+        } else if (arg == "--inject-illegal-move") {
+            o.injectAt = std::strtol(value(), nullptr, 10);
         } else {
             Usage();
         }
@@ -194,6 +201,44 @@ int main(int argc, char** argv) {
     long moves = 0, dealMoves = 0, deal = 0, games = 0, violations = 0;
     std::array<long, 5> wins{}, points{};
     bool dealFailed = false;
+    // A failed deal is abandoned: the driver sees its deal gone and returns.
+    auto fail = [&] {
+        PrintState(e);
+        dealFailed = true;
+        ++s.DealSerial;
+    };
+    bool injected = false;
+    if (o.injectAt >= 0) {
+        driver.ChooseCardFor = [&](GameState& state, int seat) {
+            ChooseCard(state, seat);
+            if (injected || moves + 1 < o.injectAt) return;
+            for (int pos = 1; pos <= state.HandCount[seat]; ++pos) {
+                const int card = state.Hand[seat][pos];
+                if (!CanPlay(state, seat, card, Mover::Computer)) {
+                    state.PickedCard = card;
+                    injected = true;
+                    return;
+                }
+            }
+        };
+    }
+    if (o.check) {
+        driver.BeforeMove = [&](int seat, int card, int take) {
+            if (dealFailed) return;
+            if (card > 0 && !CanPlay(s, seat, card, Mover::Computer)) {
+                std::fprintf(stderr,
+                             "violation in deal %ld, move %ld: seat %d may not play card %d on "
+                             "table value %d, colour %d\n",
+                             deal, dealMoves + 1, seat, card, s.CardValue[s.TableCard],
+                             s.TableColor);
+                fail();
+            } else if (card <= 0 && !CanTake(s, seat, take)) {
+                std::fprintf(stderr, "violation in deal %ld, move %ld: seat %d may not take %d\n",
+                             deal, dealMoves + 1, seat, take);
+                fail();
+            }
+        };
+    }
     driver.AfterMove = [&] {
         ++moves;
         ++dealMoves;
@@ -203,18 +248,15 @@ int main(int argc, char** argv) {
             if (!broken.empty()) {
                 std::fprintf(stderr, "violation in deal %ld, move %ld: %s\n", deal, dealMoves,
                              broken.c_str());
-                PrintState(e);
-                dealFailed = true;
+                fail();
+                return;
             }
         }
         if (dealMoves > MaxMovesPerDeal) {
             std::fprintf(stderr, "violation in deal %ld: no end after %ld moves\n", deal,
                          MaxMovesPerDeal);
-            PrintState(e);
-            dealFailed = true;
+            fail();
         }
-        // A failed deal is abandoned: the driver sees its deal gone and returns.
-        if (dealFailed) ++s.DealSerial;
     };
 
     const auto started = std::chrono::steady_clock::now();

@@ -49,7 +49,10 @@ TEST(HelpDocument, NamesEveryCommandAndSettingAsTheGameShowsIt) {
         "your turn", "take 2 cards", "take 1 card", "select color", "click to play",
         "Click on a color first", "hint !", "LAST CARD", "click to redeal",
         // the Moves window
-        "Moves", "Play speed", "SLOW", "FAST", "points", "games"};
+        "Moves", "Play speed", "SLOW", "FAST", "points", "games",
+        // the keys of the table, the option box, the menus and this window
+        "Keyboard", "Left", "Right", "Up", "Down", "Home", "End", "Enter", "Space", "Esc", "Tab",
+        "Ctrl+1", "Ctrl+4", "F10", "Ctrl+W", "Alt"};
     for (const char* w : words) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(w))) << "help does not mention \"" << w << '"';
     }
