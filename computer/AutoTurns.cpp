@@ -2,17 +2,8 @@
 
 #include "CardChoice.h"
 #include "StrongPlayer.h"
-#include "Texts.h"
 
 namespace tolvanis {
-
-namespace {
-
-QString AutoText(int value) {
-    return QStringLiteral("Auto: ") + Engine::MoveText(value);
-}
-
-}  // namespace
 
 AutoTurns::AutoTurns(Engine& engine) : engine_(engine) {}
 
@@ -57,7 +48,7 @@ void AutoTurns::RunAutoTurns() {
     if (s.CurrentSeat < 1 || s.HandCount[s.CurrentSeat] <= 0) {
         // Nobody to move here: only pass the turn on.
         s.AutoBusy = FlagOn;
-        engine_.PlaySound(SndMenu);
+        engine_.Report({.Kind = EventKind::TurnDone, .Seat = s.CurrentSeat, .By = Mover::Computer});
         playOn = PassTurnOn();
     }
     while (playOn) {
@@ -71,98 +62,34 @@ void AutoTurns::RunAutoTurns() {
 
 bool AutoTurns::PlayOneTurn() {
     GameState& s = engine_.State;
-    Board& t = engine_.Table;
     const int p = s.CurrentSeat;
-    bool played = false;
-
-    const std::optional<int> chosen = ChosenElsewhere(p);
-    if (s.PendingDraw[p] > 0) {
+    const int owed = s.PendingDraw[p];
+    int card = -1;
+    if (const std::optional<int> chosen = ChosenElsewhere(p)) {
+        s.PickedCard = card = *chosen;
+        if (owed == 0) s.PlayedCard = card;
+    } else if (owed > 0) {
         // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
-        const int n = s.PendingDraw[p];
-        if (chosen) {
-            s.PickedCard = *chosen;
-        } else {
-            FindFirstOfValue(s, p, -n);
-        }
-        if (s.PickedCard > 0) {
-            s.PlayedCard = s.PickedCard;
-            played = true;
-        } else {
-            if (engine_.Sv().LogWanted())
-                engine_.LogMove(QStringLiteral("Auto: takes") + Engine::Str(n) +
-                                    (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards")),
-                                p, 0);
-            if (BeforeMove) BeforeMove(p, -1, n);
-            engine_.TakeCards(p, n);
-        }
+        FindFirstOfValue(s, p, -owed);
+        if (s.PickedCard > 0) card = s.PickedCard;
     } else {
-        if (chosen) {
-            s.PickedCard = *chosen;
-        } else {
-            ChooseCardFor(s, p);
-        }
-        s.PlayedCard = s.PickedCard;
-        if (s.PlayedCard == -1) {
-            if (BeforeMove) BeforeMove(p, -1, 1);
-            engine_.TakeCards(p, 1);
-            engine_.LogMove(QStringLiteral("Auto: takes 1 card"), p, 0);
-        } else {
-            played = true;
-        }
+        ChooseCardFor(s, p);
+        s.PlayedCard = card = s.PickedCard;
     }
 
-    if (played) {
-        if (BeforeMove) BeforeMove(p, s.PlayedCard, 0);
-        t.CardImage[s.TableCard].Picture = t.CardImage[s.PlayedCard].Picture;
-        engine_.PlayCard();
-        const int value = s.CardValue[s.PlayedCard];
-        const int color = s.CardColor[s.PlayedCard];
-        const bool logWanted = engine_.Sv().LogWanted();
-        if (s.HandCount[p] == 0 && logWanted) engine_.LogMove(AutoText(value), p, color);
-        engine_.ScoreDeal();
-        if (s.DealOver == FlagOn) {
-            engine_.SetMessage(p, QLatin1String(MsgFinished), Black, White);
-            engine_.EndOfDealWait();
+    if (card == -1) {
+        const int n = owed > 0 ? owed : 1;
+        if (BeforeMove) BeforeMove(p, -1, n);
+        engine_.TakeForComputer(p, n);
+    } else {
+        if (BeforeMove) BeforeMove(p, card, 0);
+        if (!engine_.PlayForComputer(p, card, [this](int seat) { return ColorFor(seat); })) {
             if (AfterMove) AfterMove();
-            return false;
-        }
-        auto logPlay = [&] {
-            if (logWanted) engine_.LogMove(AutoText(value), p, color);
-        };
-        switch (value) {
-            case ValuePlus2:
-            case ValuePlus4:
-                engine_.AdvanceTurn();
-                s.PendingDraw[s.NextSeat] = -value;
-                t.Message[s.NextSeat].Caption =
-                    Engine::SeatCaption(s.NextSeat, QLatin1String(MsgTake2));
-                logPlay();
-                if (value == ValuePlus4) {
-                    t.Message[s.NextSeat].Caption =
-                        Engine::SeatCaption(s.NextSeat, QLatin1String(MsgTake4));
-                    ChooseColor(p);
-                }
-                break;
-            case ValueReverse:
-                logPlay();
-                s.Direction = s.Direction == FlagOn ? FlagOff : FlagOn;
-                break;
-            case ValueSkip:
-                logPlay();
-                engine_.AdvanceTurn();
-                s.CurrentSeat = s.NextSeat;
-                break;
-            case ValueColorChange:
-                logPlay();
-                ChooseColor(s.CurrentSeat);
-                break;
-            default:
-                logPlay();
-                break;
+            return false;  // the card ended the deal
         }
     }
 
-    engine_.PlaySound(SndMenu);
+    engine_.Report({.Kind = EventKind::TurnDone, .Seat = p, .By = Mover::Computer});
     if (AfterMove) AfterMove();
     return PassTurnOn();
 }
@@ -171,35 +98,48 @@ bool AutoTurns::PassTurnOn() {
     GameState& s = engine_.State;
     WaitPlaySpeed();
     if (DealReplaced() || s.BoardWait != FlagOff) return false;
-
-    engine_.AdvanceTurn();
-    if (s.DealOver == FlagOn) return false;
-    s.CurrentSeat = s.NextSeat;
+    if (!engine_.PassTurn()) return false;
     // Announce before the seat moves that it has nothing to play, person or computer alike.
-    engine_.ChooseCard(s.CurrentSeat);
-    if (s.PendingDraw[s.CurrentSeat] == 0 && s.PickedCard == -1) {
-        s.PendingDraw[s.CurrentSeat] = 1;
-        engine_.Table.Message[s.CurrentSeat].Caption =
-            Engine::SeatCaption(s.CurrentSeat, QLatin1String(MsgTake1));
-    }
+    engine_.AnnounceIfNothingToPlay(s.CurrentSeat);
     return s.IsAuto(s.CurrentSeat) && !s.Pauses(s.CurrentSeat);
 }
 
 void AutoTurns::ChooseColor(int seat) {
+    engine_.NameColor(seat, ColorFor(seat), Mover::Computer);
+}
+
+int AutoTurns::ColorFor(int seat) {
     GameState& s = engine_.State;
+    s.FindFollowingSeat();
+    const int following = s.FollowingSeat;
+    // The colour chosen together with the card, when it was weighed with it.
     int color = namedColor_;
     namedColor_ = 0;
-    if (color < ColorRed || color > ColorYellow) {
-        color = PickColor(s, seat);
+    if (color >= ColorRed && color <= ColorYellow) return color;
+    color = 0;
+    if (s.HandCount[following] == 1) {
+        // The next seat is about to finish: any other colour this seat can follow later.
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            FindHighestOfColor(s, seat, c);
+            if (c != s.TableColor && s.PickedCard != -1) color = c;
+        }
+        // Only cards of the table colour and no further wild card: the colour stays.
+        if (color == 0) color = s.TableColor;
+    } else if (s.HandCount[seat] == 1) {
+        color = s.CardColor[s.Hand[seat][1]];
+        if (color == ColorAny) color = ColorRed;
     } else {
-        s.FindFollowingSeat();
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            if (s.CountByColor[following][c] == 0) color = c;
+        }
+        if (color == 0) {
+            color = ColorRed;
+            for (int c = ColorGreen; c <= ColorYellow; ++c) {
+                if (s.CountByColor[seat][c] > s.CountByColor[seat][color]) color = c;
+            }
+        }
     }
-    s.TableColor = color;
-    engine_.LogMove(QStringLiteral("Auto: new color selected"), s.CurrentSeat, color);
-    if (s.CardValue[s.TableCard] == ValueColorChange) {
-        engine_.Table.CardImage[s.TableCard].Picture =
-            engine_.Table.CardImage[color + MarkerImageBase].Picture;
-    }
+    return color;
 }
 
 void AutoTurns::WaitPlaySpeed() {

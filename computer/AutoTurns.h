@@ -22,7 +22,8 @@ class AutoTurns : public AutoPlayer {
     ~AutoTurns() override;
 
     void RunAutoTurns() override;
-    // The colour a computer seat names after its +4 or colour change.
+    // The colour a computer seat names after its +4 or colour change, and naming it.
+    int ColorFor(int seat);
     void ChooseColor(int seat);
     // The pause between two turns: DelayFactor x DelayUnits event-processing passes.
     void WaitPlaySpeed();

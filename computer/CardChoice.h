@@ -21,10 +21,6 @@
 namespace tolvanis {
 
 void ChooseCard(GameState& s, int seat);
-// The colour a computer seat names after its +4 or colour change: another colour it can follow
-// when the next seat is about to finish, its last card's colour, a colour the next seat lacks,
-// else its own most frequent colour.
-int PickColor(GameState& s, int seat);
 void FindFirstOfValue(GameState& s, int seat, int value);
 void FindHighestOfColor(GameState& s, int seat, int color);
 

@@ -8,10 +8,6 @@ namespace tolvanis {
 
 namespace {
 
-bool IsWild(int value) {
-    return value == ValuePlus4 || value == ValueColorChange;
-}
-
 void Add(const GameState& s, int seat, int card, std::vector<StrongMove>& out) {
     const auto alike = [&s, card](const StrongMove& m) {
         return m.Card > 0 && s.CardColor[m.Card] == s.CardColor[card] &&

@@ -232,11 +232,7 @@ void Engine::GiveFirstTurn() {
         return;
     }
     Table.Message[seat].Caption = SeatCaption(seat, QLatin1String(MsgYourTurn));
-    ChooseCard(seat);
-    if (s.PickedCard == -1) {
-        s.PendingDraw[seat] = 1;
-        Table.Message[seat].Caption = SeatCaption(seat, QLatin1String(MsgTake1));
-    }
+    AnnounceIfNothingToPlay(seat);
 }
 
 void Engine::OnBoardMouseUp(int /*button*/, int shift) {

@@ -51,20 +51,7 @@ QString Engine::Str(int n) {
 }
 
 QString Engine::MoveText(int value) {
-    switch (value) {
-        case ValueSkip:
-            return QStringLiteral("<skip-next-turn>");
-        case ValueReverse:
-            return QStringLiteral("<reverse-direction>");
-        case ValueColorChange:
-            return QStringLiteral("<color-change>");
-        case ValuePlus4:
-            return QStringLiteral("<+4>");
-        case ValuePlus2:
-            return QStringLiteral("<+2>");
-        default:
-            return Str(value);
-    }
+    return TablePresenter::MoveText(value);
 }
 
 Rgb Engine::LogColor(int color) {

@@ -12,10 +12,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "Board.h"
 #include "GameState.h"
+#include "MoveEvent.h"
+#include "Rules.h"
 #include "Services.h"
+#include "TablePresenter.h"
 
 namespace tolvanis {
 
@@ -43,6 +47,9 @@ class Engine {
     // "player# 1".."player# 4" at 1..4, "RED".."YELLOW", "ANY" at 1..5; entry 0 empty.
     std::array<QString, SeatSlots> PlayerName;
     std::array<QString, 6> ColorName;
+
+    // Turns the events of a move into captions, label colours, sounds and log lines.
+    TablePresenter Presenter{*this};
 
     Services& Sv() { return services_; }
     void SetAutoPlayer(AutoPlayer* player) { autoPlayer_ = player; }
@@ -94,16 +101,37 @@ class Engine {
     void CheckAndPlay(int seat);
     void PlayCard();
     void AdvanceTurn();
-    void EndOfDealWait();
+    // The end of the deal is announced and a click on the table awaited; `finisher` is the seat
+    // whose own move emptied its hand, when the computer made it.
+    void EndOfDealWait(int finisher = 0, Mover by = Mover::Person);
     void TakeCards(int seat, int n);
     void ScoreDeal();
     // Asks the computer player to play from CurrentSeat on (no-op without one).
     void RunAutoTurns();
     void ChooseCard(int seat);
 
+    // --- The steps of a move, for a person's click and the computer's driver alike ----------
+    // The colour a computer names after its wild card; a person's comes from a click.
+    using ColorChooser = std::function<int(int seat)>;
+    // The card is down: the deal may be over (true), then the table says so.
+    bool DealEndsAfterCard(int seat, int card, Mover by);
+    // What the card does: cards owed by the next seat, reverse, skip, the colour to name.
+    void CardTakesEffect(int seat, int card, Mover by, const ColorChooser& chooseColor);
+    void NameColor(int seat, int color, Mover by);
+    // AdvanceTurn, and CurrentSeat moves on; false when the deal ended instead.
+    bool PassTurn();
+    // The seat about to move has nothing to play: it owes one card and its label says so.
+    void AnnounceIfNothingToPlay(int seat);
+    // The computer's move: the card chosen played, or the cards taken. False when the card
+    // ended the deal.
+    bool PlayForComputer(int seat, int card, const ColorChooser& chooseColor);
+    void TakeForComputer(int seat, int n);
+    void Report(const MoveEvent& e) { Presenter.Show(e); }
+
     // --- Hands on the table ---------------------------------------------------------------------
     void ArrangeHand(int seat);
-    void ShowHand(int seat);
+    // Covers or uncovers a hand by its seat's setting; `layOpen` uncovers it whatever the setting.
+    void ShowHand(int seat, bool layOpen = false);
     void AnimateTake(int seat);
 
     // --- Seat option box and menu commands
@@ -132,7 +160,7 @@ class Engine {
   private:
     // The steps after a card has been played or its colour named.
     void AfterCard();
-    // Steps 5 and 6 of the turn passing: start a computer seat or announce "take 1 card".
+    // After the turn passed: start a computer seat or announce "take 1 card".
     void StartTurnOfCurrentSeat();
     // After taking cards: the turn passes as after a played card.
     void PassTurnAfterTake();

@@ -38,10 +38,10 @@ void Engine::ArrangeHand(int seat) {
     }
 }
 
-void Engine::ShowHand(int seat) {
+void Engine::ShowHand(int seat, bool layOpen) {
     const GameState& s = State;
     if (s.HandCount[seat] < 1) return;
-    const bool covered = s.IsHidden(seat);
+    const bool covered = s.IsHidden(seat) && !layOpen;
     for (int i = 1; i <= s.HandCount[seat]; ++i) {
         const int card = s.Hand[seat][i];
         if (card > 0) Table.CardImage[card].Visible = !covered;

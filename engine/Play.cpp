@@ -21,10 +21,6 @@ int PickedColor(Rgb pixel) {
     return 0;
 }
 
-bool IsWild(int value) {
-    return value == ValuePlus4 || value == ValueColorChange;
-}
-
 const QString ClickOnColor = QStringLiteral("Click on a color first");
 
 }  // namespace
@@ -86,13 +82,8 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
             PlaySound(SndErr2);
             return;
         }
-        s.TableColor = color;
-        if (s.ColorWait == -ValueColorChange) {
-            Table.CardImage[s.TableCard].Picture = color + MarkerImageBase;
-        }
         s.ColorWait = 0;
-        PlaySound(SndMup);
-        LogMove(QStringLiteral("selected color"), s.CurrentSeat, color);
+        NameColor(s.CurrentSeat, color, Mover::Person);
         AfterCard();
         return;
     }
@@ -120,17 +111,14 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         return;
     }
 
-    const int played = s.PlayedCard;
-    Table.CardImage[s.TableCard].Picture = Table.CardImage[played].Picture;
     s.PendingDraw[owner] = 0;
+    // A person's play is logged the moment the card is down; the computer's with its effect.
+    Report({.Kind = EventKind::CardPlayed, .Seat = s.CurrentSeat, .Card = s.PlayedCard});
     if (IsWild(value)) {
-        PlaySound(SndMenu);
-        LogMove(MoveText(value), s.CurrentSeat, s.CardColor[played]);
-        Table.Message[owner].Caption = SeatCaption(owner, QLatin1String(MsgSelectColor));
+        Report({.Kind = EventKind::ColorToChoose, .Seat = owner});
         s.ColorWait = -value;
         return;  // the move goes on once the colour is clicked
     }
-    LogMove(MoveText(s.CardValue[played]), s.CurrentSeat, s.CardColor[played]);
     AfterCard();
 }
 
@@ -149,23 +137,9 @@ void Engine::PlayCard() {
     TOLVANIS_EXPECT(seat >= 1 && seat <= 4);
     TOLVANIS_EXPECT(card >= 1 && card <= DeckSize && s.CardOwner[card] == seat);
 
+    Table.CardImage[s.TableCard].Picture = Table.CardImage[card].Picture;
     HideHandPictures(seat);
-    s.HandCount[seat] -= 1;
-    int to = 1;
-    for (int from = 1; from <= s.HandCount[seat] + 1; ++from) {
-        if (s.Hand[seat][from] != card) s.Hand[seat][to++] = s.Hand[seat][from];
-    }
-    for (; to <= s.HandCount[seat] + 1; ++to)
-        s.Hand[seat][to] = -1;
-
-    s.Hand[0][++s.HandCount[0]] = card;
-    s.CardOwner[card] = 0;
-    s.CardSeen[card] = true;
-
-    s.CardColor[s.TableCard] = s.CardColor[card];
-    s.CardValue[s.TableCard] = s.CardValue[card];
-    if (s.CardColor[card] != ColorAny) s.TableColor = s.CardColor[card];
-
+    MoveCardToTable(s, seat, card);
     HideHandPictures(seat);
     SetTotalInDeck();
     ArrangeHand(seat);
@@ -179,78 +153,93 @@ void Engine::AdvanceTurn() {
         EndOfDealWait();
         return;
     }
-
     const int current = s.CurrentSeat;
-    if (current > 0) {
-        LabelItem& lastCard = Table.LastCardLabel[current - 1];
-        const ItemRef ref{ItemKind::LastCardLabel, current - 1};
-        lastCard.Visible = false;
-        Table.SendToBack(ref);
-        // Shown for every seat that ends a move with one card; nobody has to call it.
-        if (s.HandCount[current] == 1) {
-            lastCard.Visible = true;
-            Table.BringToFront(ref);
-            PlaySound(SndSave);
-            LogMove(QStringLiteral("last card"), current, 0);
-        }
-    }
-
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (Table.Message[seat].Caption.startsWith(QLatin1Char('F'))) continue;
-        SetMessage(seat, RestingCaption(seat), White, Black);
-    }
-
-    const int next = s.SeatAfter(current);
-    s.NextSeat = next;
-
-    QString caption = SeatCaption(next, QLatin1String(MsgYourTurn));
-    if (s.PendingDraw[next] == 4) caption = SeatCaption(next, QLatin1String(MsgTake4));
-    if (s.PendingDraw[next] == 2) caption = SeatCaption(next, QLatin1String(MsgTake2));
-    if (s.IsAuto(next)) {
-        caption = s.Pauses(next) ? SeatCaption(next, QLatin1String(MsgClickToPlay))
-                                 : RestingCaption(next);
-    }
-    SetMessage(next, caption, Black, White);
+    if (current > 0)
+        Report({.Kind = EventKind::MoveEnded, .Seat = current, .Count = s.HandCount[current]});
+    s.NextSeat = s.SeatAfter(current);
+    Report({.Kind = EventKind::TurnPassed, .Seat = s.NextSeat});
 }
 
-void Engine::EndOfDealWait() {
-    LogMove(QStringLiteral("CLICK ON BOARD TO CONTINUE"), -1, 0);
-    Table.GameStartClick.Caption = QStringLiteral("click to redeal");
-    Table.GameStartClick.Visible = true;
+bool Engine::PassTurn() {
+    AdvanceTurn();
+    if (State.DealOver == FlagOn) return false;
+    State.CurrentSeat = State.NextSeat;
+    return true;
+}
+
+void Engine::EndOfDealWait(int finisher, Mover by) {
+    Report({.Kind = EventKind::DealEnded, .Seat = finisher, .By = by});
     State.BoardWait = FlagOn;
 }
 
-void Engine::AfterCard() {
-    GameState& s = State;
-    const int value = s.CardValue[s.PlayedCard];
-
-    PlaySound(SndMenu);
+bool Engine::DealEndsAfterCard(int seat, int card, Mover by) {
+    // The computer's last card is logged before the deal is scored; its other cards with their
+    // effect.
+    if (by == Mover::Computer && State.HandCount[seat] == 0)
+        Report({.Kind = EventKind::CardPlayed, .Seat = seat, .By = by, .Card = card});
     ScoreDeal();
-    if (s.DealOver == FlagOn) {
-        EndOfDealWait();
-        return;
-    }
+    if (State.DealOver == FlagOff) return false;
+    EndOfDealWait(seat, by);
+    return true;
+}
 
-    if (value == ValuePlus2 || value == ValuePlus4) {
-        // The victim owes the cards and is the next to move; the turn passes to it below.
-        const int player = s.CurrentSeat;
+void Engine::CardTakesEffect(int seat, int card, Mover by, const ColorChooser& chooseColor) {
+    GameState& s = State;
+    const CardKind kind = KindOf(s.CardValue[card]);
+    const MoveEvent played{.Kind = EventKind::CardPlayed, .Seat = seat, .By = by, .Card = card};
+    if (kind.Owes > 0) {
+        // The victim owes the cards and is the next to move; the turn passes to it after this.
         AdvanceTurn();
-        Table.Message[s.NextSeat].Caption =
-            SeatCaption(s.NextSeat, QLatin1String(value == ValuePlus2 ? MsgTake2 : MsgTake4));
-        s.PendingDraw[s.NextSeat] = -value;
-        s.CurrentSeat = player;
+        s.PendingDraw[s.NextSeat] = kind.Owes;
+        Report({.Kind = EventKind::OwesCards, .Seat = s.NextSeat, .Count = kind.Owes});
+        if (by == Mover::Computer) Report(played);
     } else {
-        if (value == ValueReverse) s.Direction = s.Direction == FlagOff ? FlagOn : FlagOff;
-        if (value == ValueSkip) {
+        if (by == Mover::Computer) Report(played);
+        if (kind.Reverses) s.Direction = s.Direction == FlagOff ? FlagOn : FlagOff;
+        if (kind.Skips) {
             AdvanceTurn();
             s.CurrentSeat = s.NextSeat;
         }
     }
+    if (kind.NamesColor && chooseColor) NameColor(seat, chooseColor(seat), by);
+}
 
-    AdvanceTurn();
-    if (s.DealOver == FlagOn) return;
-    s.CurrentSeat = s.NextSeat;
+void Engine::NameColor(int seat, int color, Mover by) {
+    TOLVANIS_EXPECT(color >= ColorRed && color <= ColorYellow);
+    State.TableColor = color;
+    Report({.Kind = EventKind::ColorNamed, .Seat = seat, .By = by, .Color = color});
+}
+
+void Engine::AfterCard() {
+    GameState& s = State;
+    const int seat = s.CurrentSeat;
+    Report({.Kind = EventKind::CardEffectDue, .Seat = seat});
+    if (DealEndsAfterCard(seat, s.PlayedCard, Mover::Person)) return;
+    CardTakesEffect(seat, s.PlayedCard, Mover::Person, {});
+    if (!PassTurn()) return;
     StartTurnOfCurrentSeat();
+}
+
+bool Engine::PlayForComputer(int seat, int card, const ColorChooser& chooseColor) {
+    State.PlayedCard = card;
+    PlayCard();
+    if (DealEndsAfterCard(seat, card, Mover::Computer)) return false;
+    CardTakesEffect(seat, card, Mover::Computer, chooseColor);
+    return true;
+}
+
+void Engine::TakeForComputer(int seat, int n) {
+    Report({.Kind = EventKind::CardsTaken, .Seat = seat, .By = Mover::Computer, .Count = n});
+    TakeCards(seat, n);
+}
+
+void Engine::AnnounceIfNothingToPlay(int seat) {
+    GameState& s = State;
+    ChooseCard(seat);
+    if (s.PendingDraw[seat] == 0 && s.PickedCard == -1) {
+        s.PendingDraw[seat] = 1;
+        Report({.Kind = EventKind::OwesCards, .Seat = seat, .Count = 1});
+    }
 }
 
 void Engine::StartTurnOfCurrentSeat() {
@@ -261,11 +250,7 @@ void Engine::StartTurnOfCurrentSeat() {
         if (!s.Pauses(seat)) RunAutoTurns();
         return;
     }
-    ChooseCard(seat);
-    if (s.PendingDraw[seat] == 0 && s.PickedCard == -1) {
-        s.PendingDraw[seat] = 1;
-        Table.Message[seat].Caption = SeatCaption(seat, QLatin1String(MsgTake1));
-    }
+    AnnounceIfNothingToPlay(seat);
 }
 
 }  // namespace tolvanis

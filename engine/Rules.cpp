@@ -4,6 +4,24 @@
 
 namespace tolvanis {
 
+CardKind KindOf(int value) {
+    switch (value) {
+        case ValuePlus2:
+            return {.Owes = 2, .Points = 25};
+        case ValuePlus4:
+            return {.Owes = 4, .NamesColor = true, .Points = 50};
+        case ValueColorChange:
+            // Counts nothing, unlike the +4.
+            return {.NamesColor = true};
+        case ValueReverse:
+            return {.Reverses = true, .Points = 20};
+        case ValueSkip:
+            return {.Skips = true, .Points = 20};
+        default:
+            return {.Points = value >= 0 && value <= 9 ? value : 0};
+    }
+}
+
 Verdict JudgeCard(const GameState& s, int seat, int card, Mover mover) {
     TOLVANIS_EXPECT(seat >= 0 && seat < SeatSlots);
     TOLVANIS_EXPECT(card >= 0 && card < CardSlots);
@@ -36,6 +54,69 @@ bool CanTake(const GameState& s, int seat, int n) {
     if (owed > 0) return n == owed;
     return n == 1 && s.CountByColor[seat][s.TableColor] == 0 &&
            s.CountByValue(seat, s.CardValue[s.TableCard]) == 0;
+}
+
+void MoveCardToTable(GameState& s, int seat, int card) {
+    TOLVANIS_EXPECT(seat >= 1 && seat <= 4);
+    TOLVANIS_EXPECT(card >= 1 && card <= DeckSize && s.CardOwner[card] == seat);
+    s.HandCount[seat] -= 1;
+    int to = 1;
+    for (int from = 1; from <= s.HandCount[seat] + 1; ++from) {
+        if (s.Hand[seat][from] != card) s.Hand[seat][to++] = s.Hand[seat][from];
+    }
+    for (; to <= s.HandCount[seat] + 1; ++to)
+        s.Hand[seat][to] = -1;
+
+    s.Hand[0][++s.HandCount[0]] = card;
+    s.CardOwner[card] = 0;
+    s.CardSeen[card] = true;
+
+    s.CardColor[s.TableCard] = s.CardColor[card];
+    s.CardValue[s.TableCard] = s.CardValue[card];
+    if (s.CardColor[card] != ColorAny) s.TableColor = s.CardColor[card];
+}
+
+int MoveCardsFromPile(GameState& s, int seat, int n) {
+    TOLVANIS_EXPECT(seat >= 1 && seat <= 4 && s.HandCount[seat] >= 0);
+    TOLVANIS_EXPECT(n >= 0);
+    // The table card stays in the pile list but is never taken.
+    const int available = s.HandCount[0] - 1;
+    if (available <= 0) return 0;
+    if (available < n) n = available;
+
+    int taken = 0;
+    for (int pos = 1; pos <= s.HandCount[0] && taken < n; ++pos) {
+        const int card = s.Hand[0][pos];
+        if (card == s.TableCard) continue;
+        ++taken;
+        s.Hand[seat][s.HandCount[seat] + taken] = card;
+        s.Hand[0][pos] = -1;
+        s.CardOwner[card] = seat;
+    }
+    int to = 1;
+    for (int pos = 1; pos <= s.HandCount[0]; ++pos) {
+        if (s.Hand[0][pos] > 0) s.Hand[0][to++] = s.Hand[0][pos];
+    }
+    for (; to <= s.HandCount[0]; ++to)
+        s.Hand[0][to] = -1;
+
+    s.HandCount[0] -= n;
+    s.HandCount[seat] += n;
+    return n;
+}
+
+int DealWinner(const GameState& s) {
+    for (int seat = 1; seat <= 4; ++seat) {
+        if (s.HandCount[seat] == 0) return seat;
+    }
+    return 0;
+}
+
+int HandPoints(const GameState& s, int seat) {
+    int points = 0;
+    for (int v = MinValue; v <= MaxValue; ++v)
+        points += KindOf(v).Points * s.CountByValue(seat, v);
+    return points;
 }
 
 }  // namespace tolvanis

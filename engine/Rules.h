@@ -2,6 +2,10 @@
 // now, may it take cards instead. The person's click, the hint and the simulator's check ask the
 // same questions, so a move the table refuses is refused everywhere.
 //
+// Beside the questions, the state changes of a move that need nothing but the record: what a card
+// does, moving a played card to the pile, moving cards from the pile into a hand, and the points
+// left in a losing hand. The engine sequences them and reports what happened to the presenter.
+//
 // The computer's card choice is allowed two moves the table refuses a person (its last +2 on
 // anything, and a +4 against a seat about to finish while it holds the table colour); they are
 // part of how the computer plays, so they are named here as the computer's allowances rather
@@ -11,6 +15,20 @@
 #include "GameState.h"
 
 namespace tolvanis {
+
+// What a card does when it is played: the only place where card values are told apart.
+struct CardKind {
+    int Owes = 0;             // cards the next seat owes: 2 after a +2, 4 after a +4
+    bool NamesColor = false;  // a wild card: its player names the colour to follow
+    bool Reverses = false;
+    bool Skips = false;
+    int Points = 0;  // what the card counts in a losing hand at the end of a deal
+};
+CardKind KindOf(int value);
+
+inline bool IsWild(int value) {
+    return KindOf(value).NamesColor;
+}
 
 // Who makes the move: the legality test differs only by the computer's two allowances.
 enum class Mover { Person, Computer };
@@ -32,5 +50,16 @@ inline bool CanPlay(const GameState& s, int seat, int card, Mover mover = Mover:
 // May `seat` take `n` cards now: the cards it owes, or one card when nothing it holds follows the
 // colour or value on the table (wild cards do not count). Reads the seat's counts as they stand.
 bool CanTake(const GameState& s, int seat, int n);
+
+// Moves `card` from the hand of `seat` to the end of the pile list and makes it the card on the
+// table; a coloured card sets the colour to follow.
+void MoveCardToTable(GameState& s, int seat, int card);
+// Moves up to `n` cards from the front of the pile, passing over the table card, to the end of
+// the hand of `seat`; returns how many moved (fewer when the pile runs short).
+int MoveCardsFromPile(GameState& s, int seat, int n);
+// The first seat 1..4 without cards, or 0.
+int DealWinner(const GameState& s);
+// The points of the cards in a hand, from its counts.
+int HandPoints(const GameState& s, int seat);
 
 }  // namespace tolvanis

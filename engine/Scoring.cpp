@@ -4,50 +4,15 @@
 
 namespace tolvanis {
 
-namespace {
-
-int HandPoints(const GameState& s, int seat) {
-    int points = 0;
-    for (int v = 1; v <= 9; ++v)
-        points += v * s.CountByValue(seat, v);
-    // The colour change counts nothing, unlike the +4.
-    points += 50 * s.CountByValue(seat, ValuePlus4);
-    points += 25 * s.CountByValue(seat, ValuePlus2);
-    points += 20 * s.CountByValue(seat, ValueReverse);
-    points += 20 * s.CountByValue(seat, ValueSkip);
-    return points;
-}
-
-}  // namespace
-
 void Engine::ScoreDeal() {
     GameState& s = State;
     s.DealOver = FlagOff;
-
-    int winner = 0;
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (s.HandCount[seat] == 0) {
-            winner = seat;
-            break;
-        }
-    }
+    const int winner = DealWinner(s);
     if (winner == 0) return;
 
-    for (LabelItem& label : Table.LastCardLabel)
-        label.Visible = false;
-    LogMove(QStringLiteral("FINSHED FIRST AND WON"), winner, 0);
     s.DealOver = FlagOn;
     s.AutoBusy = FlagOff;
-    Table.PlayerBack[winner].Visible = false;
-
-    // Every losing hand is laid open, whatever its seat's setting, and the setting is kept.
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (seat == winner) continue;
-        const int hidden = s.SeatMode[seat + HideOffset];
-        s.SeatMode[seat + HideOffset] = FlagOff;
-        ShowHand(seat);
-        s.SeatMode[seat + HideOffset] = hidden;
-    }
+    Report({.Kind = EventKind::DealWon, .Seat = winner});
 
     int points = 0;
     for (int seat = 1; seat <= 4; ++seat) {
@@ -55,7 +20,7 @@ void Engine::ScoreDeal() {
         RecountHand(seat);
         points += HandPoints(s, seat);
     }
-    LogMove(QStringLiteral("receives total points =") + Str(points), winner, 0);
+    Report({.Kind = EventKind::DealScored, .Seat = winner, .Count = points});
     s.TotPoints[winner - 1] += points;
 
     // Ties go to the lower seat.
@@ -70,8 +35,7 @@ void Engine::ScoreDeal() {
     s.GameOver = FlagOff;
     if (best >= TargetScore) {
         s.GameOver = FlagOn;
-        LogMove(QStringLiteral("scored") + Str(best) + QStringLiteral(" game pionts, end of game"),
-                leader + 1, 0);
+        Report({.Kind = EventKind::GameWon, .Seat = leader + 1, .Count = best});
         s.TotGames[leader] += 1;
     }
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ListParts.h"
@@ -17,7 +18,10 @@ using namespace picturelist;
 
 namespace {
 int toPixels(double twips, int twipsPerPixel) {
-    return static_cast<int>(roundHalfEven(twips / twipsPerPixel));
+    // Rows far below a tall row height lie far outside any surface; keep them in integer range,
+    // where the painter clips them away.
+    constexpr double far = 1 << 30;
+    return static_cast<int>(roundHalfEven(std::clamp(twips / twipsPerPixel, -far, far)));
 }
 }  // namespace
 
@@ -108,11 +112,7 @@ void UserControl1::LayoutForMode() {
 void UserControl1::resizeEvent(QResizeEvent*) {
     if (inResize_) return;
     inResize_ = true;
-    try {
-        resizeHandler();
-    } catch (const PictureListError&) {
-        // errors while laying out are not the caller's concern
-    }
+    reportErrors("resizeEvent", [&] { resizeHandler(); });
     inResize_ = false;
 }
 
@@ -202,7 +202,8 @@ int UserControl1::DrawRow(int r, const QString& text, const QString& font, OleCo
     QImage& surface = surface_->image();
     if (DrawStyle() != 0) {
         const int textLeft = toPixels(rh + 96, tppx);
-        drawnWidth = RenderRowText(textLeft, textTop, text, colour, font) + rowHeight_ + 96;
+        drawnWidth = static_cast<int>(std::min<long long>(
+            INT32_MAX, 96LL + rowHeight_ + RenderRowText(textLeft, textTop, text, colour, font)));
 
         const double holderHeight = 1.0 * iconHolder_.height() * tppy;
         const double lift = (rh - holderHeight) / 2;
@@ -246,15 +247,23 @@ QFont UserControl1::rowFont(const QString& name) {
 int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colour,
                                 const QString& font) {
     const int tppx = twipsPerPixelX(), tppy = twipsPerPixelY();
+    const QFont f = rowFont(font);
+    const QFontMetrics metrics(f);
+    const int drawnWidth =
+        static_cast<int>(roundHalfEven(1.0 * metrics.horizontalAdvance(text) * tppx));
+    // The band is as tall as the row, but only the part of it on the surface is ever seen: a tall
+    // row height must not allocate a band far larger than the list.
+    const int surfaceHeight = surface_->image().height();
     const int bandWidth = std::max(1, toPixels(textBufferWidthTw_, tppx));
-    const int bandHeight = std::max(1, static_cast<int>(std::ceil(1.0 * rowHeight_ / tppy)));
+    const double rowPixels = std::ceil(1.0 * rowHeight_ / tppy);
+    const int bandHeight = std::min(
+        surfaceHeight - y, static_cast<int>(std::clamp(rowPixels, 1.0, 1.0 * surfaceHeight)));
+    if (bandHeight <= 0) return drawnWidth;
     const QColor back = qcolor(backColor_);
     if (textBuffer_.width() != bandWidth || textBuffer_.height() < bandHeight) {
         textBuffer_ = QImage(bandWidth, bandHeight, QImage::Format_RGB32);
     }
     textBuffer_.fill(back);
-    const QFont f = rowFont(font);
-    const QFontMetrics metrics(f);
     {
         QPainter p(&textBuffer_);
         p.setFont(f);
@@ -265,7 +274,7 @@ int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colo
         QPainter p(&surface_->image());
         p.drawImage(QPoint(x, y), textBuffer_, QRect(0, 0, bandWidth, bandHeight));
     }
-    return static_cast<int>(roundHalfEven(1.0 * metrics.horizontalAdvance(text) * tppx));
+    return drawnWidth;
 }
 
 void UserControl1::ToggleRowHighlight(int r) {

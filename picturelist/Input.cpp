@@ -21,11 +21,8 @@ void UserControl1::setScrollValue(int value) {
 }
 
 void UserControl1::scrollChanged(int value) {
-    try {
-        DrawRowRange(value + 1, value + 1 + visibleRows_);
-    } catch (const PictureListError&) {
-        // a row that cannot be drawn leaves the rest of the page as it is
-    }
+    // A row that cannot be drawn leaves the rest of the page as it is.
+    reportErrors("scroll", [&] { DrawRowRange(value + 1, value + 1 + visibleRows_); });
     highlightRow_ = -1;
     surface_->setFocus();
 }
@@ -83,7 +80,7 @@ void UserControl1::surfaceMouseMove(QMouseEvent* e) {
     const int r = static_cast<int>(std::floor(e->position().y() * twipsPerPixelY() / rowHeight_));
     const int count = store_.count();
     const int p = topItem_ + r;
-    if (topItem_ >= 1 && r <= count - 1 && p <= count &&
+    if (topItem_ >= 1 && r >= 0 && r <= count - 1 && p <= count &&
         store_.at(p).drawnWidth > surfaceTw_.width()) {
         surface_->setToolTip(store_.at(p).text);
     } else {
@@ -97,7 +94,8 @@ void UserControl1::surfaceMouseUp(QMouseEvent* e) {
     const float y = static_cast<float>(e->position().y() * twipsPerPixelY());
     const int r = static_cast<int>(std::floor(y / rowHeight_));
     const int count = store_.count();
-    if (topItem_ < 1 || r > count - 1 || topItem_ + r > count) return;
+    // A press that was dragged above the list's top edge is released on no row.
+    if (topItem_ < 1 || r < 0 || r > count - 1 || topItem_ + r > count) return;
     edit_->setText(store_.at(topItem_ + r).text);
     chosenIndexText_ = QString::number(topItem_ + r - 1);
     if (activeMode_ == 0) {

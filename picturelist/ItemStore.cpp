@@ -1,5 +1,6 @@
 #include "ItemStore.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "ValueText.h"
@@ -77,7 +78,11 @@ void ItemStore::sort(bool ascending, const std::function<double()>& uniform) {
 void ItemStore::quicksort(int min, int max, bool ascending,
                           const std::function<double()>& uniform) {
     while (max > min) {
-        const int r = static_cast<int>(std::floor((max - min + 1) * uniform() + min));
+        // A source that reaches 1.0 (or strays outside [0, 1)) must not pick past either end.
+        double u = uniform();
+        if (!(u >= 0.0)) u = 0.0;
+        if (u > 1.0) u = 1.0;
+        const int r = std::min(max, static_cast<int>(std::floor((max - min + 1) * u + min)));
         ItemRecord pivot = at(r);
         at(r) = at(min);
         int lo = min, hi = max;

@@ -41,21 +41,21 @@ void ListSurface::fitToSize() {
 }
 
 void ListSurface::keyPressEvent(QKeyEvent* event) {
-    owner_->surfaceKeyDown(event);
+    reportErrors("keyPressEvent", [&] { owner_->surfaceKeyDown(event); });
 }
 void ListSurface::keyReleaseEvent(QKeyEvent* event) {
-    owner_->surfaceKeyUp(event);
+    reportErrors("keyReleaseEvent", [&] { owner_->surfaceKeyUp(event); });
 }
 void ListSurface::mouseMoveEvent(QMouseEvent* event) {
-    owner_->surfaceMouseMove(event);
+    reportErrors("mouseMoveEvent", [&] { owner_->surfaceMouseMove(event); });
 }
 void ListSurface::mouseReleaseEvent(QMouseEvent* event) {
-    owner_->surfaceMouseUp(event);
+    reportErrors("mouseReleaseEvent", [&] { owner_->surfaceMouseUp(event); });
 }
 
 void ListSurface::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    owner_->surfaceFocusLost();
+    reportErrors("focusOutEvent", [&] { owner_->surfaceFocusLost(); });
 }
 
 DropButton::DropButton(UserControl1* owner)
@@ -69,10 +69,10 @@ void DropButton::paintEvent(QPaintEvent*) {
 }
 
 void DropButton::mouseMoveEvent(QMouseEvent* event) {
-    owner_->buttonMouseMove(event);
+    reportErrors("mouseMoveEvent", [&] { owner_->buttonMouseMove(event); });
 }
 void DropButton::mouseReleaseEvent(QMouseEvent* event) {
-    owner_->buttonMouseUp(event);
+    reportErrors("mouseReleaseEvent", [&] { owner_->buttonMouseUp(event); });
 }
 
 int keyCodeOf(const QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <stdexcept>
 
@@ -44,6 +45,20 @@ class PictureListError : public std::runtime_error {
 inline int checkedInt16(long long value) {
     if (value < -32768 || value > 32767) throw PictureListError::overflow();
     return static_cast<int>(value);
+}
+
+// Runs the work of an event handler, a timer or a paint. Nothing up Qt's event dispatch can catch
+// an error, and one that escapes ends the program; so it is reported as a warning, as a by-name
+// write is, and the control carries on with whatever the work left done.
+template <typename Work>
+void reportErrors(const char* where, Work&& work) noexcept {
+    try {
+        work();
+    } catch (const PictureListError& e) {
+        qWarning("UserControl1.%s: error %d, %s", where, e.number(), qUtf8Printable(e.text()));
+    } catch (const std::exception& e) {
+        qWarning("UserControl1.%s: %s", where, e.what());
+    }
 }
 
 }  // namespace picturelist

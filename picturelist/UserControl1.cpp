@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include <cmath>
 #include <random>
 
 #include "ImageList.h"
@@ -111,7 +112,8 @@ float UserControl1::FontSize() const {
 }
 
 void UserControl1::setFontSize(float points) {
-    if (points > 0) surfaceFont_.setPointSizeF(points);
+    // Beyond 2160 points the font metrics overflow into a negative row height.
+    if (points > 0 && points <= MaxFontSize) surfaceFont_.setPointSizeF(points);
     surface_->setFont(surfaceFont_);
     fontCache_.clear();
     changed(keys::FontSize);
@@ -161,7 +163,10 @@ UserControl1::RowLayout UserControl1::rowLayoutFor(int mHeight, int listHeight, 
 }
 
 void UserControl1::setRowHeight(const QVariant& twips) {
-    const long long value = roundHalfEven(twips.toDouble());
+    // Checked before rounding: converting a value past the integer range is undefined.
+    const double asked = twips.toDouble();
+    if (!std::isfinite(asked) || std::abs(asked) > 4294967296.0) throw PictureListError::overflow();
+    const long long value = roundHalfEven(asked);
     if (value < INT32_MIN || value > INT32_MAX) throw PictureListError::overflow();
     if (value == 0) throw PictureListError(11, QStringLiteral("Division by zero"));
     rowHeightValue_ = twips;
@@ -245,9 +250,15 @@ void UserControl1::setToolTipFlag(bool on) {
 
 void UserControl1::setTopIndex(const QVariant& position) {
     topIndexValue_ = position;
-    const long long v = roundHalfEven(position.toDouble());
+    // A value outside the scroll range is refused by the scroll bar; that refusal is ignored. One
+    // that is not even a number, or too large to round, is refused the same way before rounding.
+    const double asked = position.toDouble();
+    if (!std::isfinite(asked) || std::abs(asked) > 4294967296.0) {
+        changed(keys::TopIndex);
+        return;
+    }
+    const long long v = roundHalfEven(asked);
     const long long target = v == -1 ? 1LL * store_.count() - visibleRows_ : v - 1;
-    // A value outside the scroll range is refused by the scroll bar; that refusal is ignored.
     if (target >= scroll_->minimum() && target <= scroll_->maximum()) {
         setScrollValue(static_cast<int>(target));
     }
@@ -352,15 +363,19 @@ void UserControl1::paintEvent(QPaintEvent*) {
 
 void UserControl1::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
-    emit MouseMove(buttonMaskOf(event->buttons()), shiftMaskOf(event->modifiers()),
-                   static_cast<float>(pos.x() * screenTwipsPerPixelX()),
-                   static_cast<float>(pos.y() * screenTwipsPerPixelY()));
+    // A host's slot may raise the control's own errors; they must not leave the event handler.
+    reportErrors("mouseMoveEvent", [&] {
+        emit MouseMove(buttonMaskOf(event->buttons()), shiftMaskOf(event->modifiers()),
+                       static_cast<float>(pos.x() * screenTwipsPerPixelX()),
+                       static_cast<float>(pos.y() * screenTwipsPerPixelY()));
+    });
 }
 
 bool UserControl1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        emit KeyDown(keyCodeOf(key), shiftMaskOf(key->modifiers()));
+        reportErrors("keyDown",
+                     [&] { emit KeyDown(keyCodeOf(key), shiftMaskOf(key->modifiers())); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -92,7 +92,8 @@ class UserControl1 : public QWidget {
     QString Fontname() const;
     void setFontname(const QString& name);
     float FontSize() const;
-    void setFontSize(float points);
+    void setFontSize(float points);  // sizes outside (0, MaxFontSize] are ignored
+    static constexpr float MaxFontSize = 2160.0f;
     OleColor ForeColor() const { return foreColor_; }
     void setForeColor(OleColor colour);
     bool GridLines() const { return gridLines_; }
@@ -192,6 +193,7 @@ class UserControl1 : public QWidget {
     QLineEdit* editBox() const { return edit_; }
     QWidget* dropButton() const;
     QRectF surfaceRectTwips() const { return surfaceTw_; }
+    QSize textBandSize() const { return textBuffer_.size(); }
 
     // The pivot source of the sorts; any uniform generator in [0, 1) will do.
     void setRandomSource(std::function<double()> uniform) { random_ = std::move(uniform); }

@@ -9,6 +9,7 @@ TOLVANIS_PACKAGES=(
     libqt6opengl6-dev libxkbcommon-dev libvulkan-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth x11-utils imagemagick
+    desktop-file-utils appstream lintian file
 )
 
 missing=()

@@ -2,48 +2,19 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ProgramIcon.h"
 #include "TolvanisVersion.h"
 
 namespace tolvanis {
-
-namespace {
-
-QPixmap DrawIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = size * 0.42, h = size * 0.62;
-    const QColor colours[4] = {QColor(200, 30, 30), QColor(30, 150, 40), QColor(30, 60, 200),
-                               QColor(230, 190, 20)};
-    for (int i = 0; i < 4; ++i) {
-        p.save();
-        p.translate(size * 0.5, size * 0.88);
-        p.rotate(-33 + 22 * i);
-        const QRectF card(-w / 2, -h - size * 0.08, w, h);
-        QPainterPath path;
-        path.addRoundedRect(card, size * 0.05, size * 0.05);
-        p.fillPath(path, Qt::white);
-        p.setPen(QPen(Qt::black, std::max(1.0, size / 32.0)));
-        p.drawPath(path);
-        p.fillRect(card.adjusted(w * 0.15, h * 0.12, -w * 0.15, -h * 0.12), colours[i]);
-        p.restore();
-    }
-    return pixmap;
-}
-
-}  // namespace
 
 QIcon AboutForm::ProgramIcon() {
     static const QIcon icon = [] {
         QIcon i;
         for (int size : {16, 32, 48, 64})
-            i.addPixmap(DrawIcon(size));
+            i.addPixmap(QPixmap::fromImage(DrawProgramIcon(size)));
         return i;
     }();
     return icon;

@@ -26,7 +26,7 @@ class AboutForm : public QDialog {
     QLabel* Label1() const { return label1_; }
     QLabel* Picture1() const { return picture1_; }
 
-    // The program icon: a small fan of cards, drawn rather than shipped.
+    // The program icon at the sizes a window uses.
     static QIcon ProgramIcon();
 
   protected:
