@@ -2,8 +2,9 @@
 // table would start them (menu commands, then board clicks), and checks after every move that
 // no card was lost and that every move of the computer is one the rules allow it.
 //
-//   tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]
-//                [--strength standard|strong[,...]] [--rotate] [--think-ms MS]
+//   tolvanis-sim [--deals N] [--players 2|3|4] [--seed S] [--check] [--trace]
+//                [--inject-illegal-move M] [--strength standard|strong[,...]] [--rotate]
+//                [--think-ms MS]
 //
 // --strength gives the seats in play their strengths in seat order (one value for all, one per
 // seat in play, or one for each of seats 1..4); --rotate moves the list one seat on with every
@@ -22,8 +23,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "Arguments.h"
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
@@ -32,45 +35,17 @@
 #include "StrongPlayer.h"
 
 using namespace tolvanis;
+using sim::Options;
 
 namespace {
 
-struct Options {
-    long deals = 1000;
-    int players = 4;
-    unsigned long long seed = 1;
-    bool check = false;
-    bool trace = false;
-    std::vector<Strength> strengths;  // as given; empty: every seat plays the rule list
-    bool rotate = false;
-    double thinkMs = StrongPlayer::DefaultThinkMs;
-    long injectAt = -1;
-};
-
-[[noreturn]] void Usage() {
-    std::fprintf(stderr,
-                 "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]\n"
-                 "                    [--strength standard|strong[,...]] [--rotate] "
-                 "[--think-ms MS] [--inject-illegal-move M]\n");
-    std::exit(2);
-}
-
-std::vector<Strength> ParseStrengths(const std::string& list) {
-    std::vector<Strength> out;
-    std::size_t from = 0;
-    while (from <= list.size()) {
-        const std::size_t comma = std::min(list.find(',', from), list.size());
-        const std::string word = list.substr(from, comma - from);
-        if (word == "standard") {
-            out.push_back(Strength::Standard);
-        } else if (word == "strong") {
-            out.push_back(Strength::Strong);
-        } else {
-            Usage();
-        }
-        from = comma + 1;
+Options Parse(int argc, char** argv) {
+    const auto parsed = sim::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (const std::string* refusal = std::get_if<std::string>(&parsed)) {
+        std::fprintf(stderr, "tolvanis-sim: %s\n%s", refusal->c_str(), sim::Usage().c_str());
+        std::exit(2);
     }
-    return out;
+    return std::get<Options>(parsed);
 }
 
 const char* NameOf(Strength s) {
@@ -84,66 +59,43 @@ std::vector<int> SeatsInPlay(int players) {
     return {1, 2, 3, 4};
 }
 
+// One strength per seat in play, from one for all, one per seat in play or one for each of the
+// seats 1..4; empty when none was given.
+std::vector<Strength> StrengthsInPlay(const Options& o) {
+    std::vector<Strength> given;
+    for (const std::string& word : o.strengths)
+        given.push_back(word == "strong" ? Strength::Strong : Strength::Standard);
+    const std::vector<int> seats = SeatsInPlay(o.players);
+    if (given.size() == 1) return std::vector<Strength>(seats.size(), given.front());
+    if (given.size() == 4 && seats.size() != 4) {
+        std::vector<Strength> inPlay;
+        for (const int seat : seats)
+            inPlay.push_back(given[std::size_t(seat - 1)]);
+        return inPlay;
+    }
+    if (!given.empty() && given.size() != seats.size()) {
+        std::fprintf(stderr, "tolvanis-sim: --strength wants 1, %zu or 4 strengths\n%s",
+                     seats.size(), sim::Usage().c_str());
+        std::exit(2);
+    }
+    return given;
+}
+
 // Wilson score interval at 95 % for k successes in n trials.
 std::pair<double, double> Interval95(long k, long n) {
     if (n == 0) return {0, 0};
-    const double z = 1.959963984540054, p = double(k) / n, z2n = z * z / n;
+    const double z = 1.959963984540054, p = double(k) / double(n), z2n = z * z / double(n);
     const double centre = (p + z2n / 2) / (1 + z2n);
-    const double half = z * std::sqrt(p * (1 - p) / n + z2n / (4.0 * n)) / (1 + z2n);
+    const double half =
+        z * std::sqrt(p * (1 - p) / double(n) + z2n / (4.0 * double(n))) / (1 + z2n);
     return {centre - half, centre + half};
 }
 
 double Percentile(std::vector<double> v, double q) {
     if (v.empty()) return 0;
-    const std::size_t k = std::min(v.size() - 1, std::size_t(std::ceil(q * v.size())) - 1);
+    const std::size_t k = std::min(v.size() - 1, std::size_t(std::ceil(q * double(v.size()))) - 1);
     std::nth_element(v.begin(), v.begin() + long(k), v.end());
     return v[k];
-}
-
-Options Parse(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> const char* {
-            if (i + 1 >= argc) Usage();
-            return argv[++i];
-        };
-        if (arg == "--deals") {
-            o.deals = std::strtol(value(), nullptr, 10);
-        } else if (arg == "--players") {
-            o.players = int(std::strtol(value(), nullptr, 10));
-        } else if (arg == "--seed") {
-            o.seed = std::strtoull(value(), nullptr, 10);
-        } else if (arg == "--check") {
-            o.check = true;
-        } else if (arg == "--trace") {
-            o.trace = true;
-        } else if (arg == "--strength") {
-            o.strengths = ParseStrengths(value());
-        } else if (arg == "--rotate") {
-            o.rotate = true;
-        } else if (arg == "--think-ms") {
-            o.thinkMs = std::strtod(value(), nullptr);
-        } else if (arg == "--inject-illegal-move") {
-            o.injectAt = std::strtol(value(), nullptr, 10);
-        } else {
-            Usage();
-        }
-    }
-    if (o.deals < 0 || o.players < 2 || o.players > 4 || o.thinkMs < 0) Usage();
-    // Normalised to one strength per seat in play.
-    const std::vector<int> seats = SeatsInPlay(o.players);
-    if (o.strengths.size() == 1) {
-        o.strengths.assign(seats.size(), o.strengths.front());
-    } else if (o.strengths.size() == 4 && seats.size() != 4) {
-        std::vector<Strength> inPlay;
-        for (const int seat : seats)
-            inPlay.push_back(o.strengths[std::size_t(seat - 1)]);
-        o.strengths = inPlay;
-    } else if (!o.strengths.empty() && o.strengths.size() != seats.size()) {
-        Usage();
-    }
-    return o;
 }
 
 constexpr long MaxMovesPerDeal = 10000;
@@ -179,7 +131,7 @@ int main(int argc, char** argv) {
     e.CommandAllAutoNoPause();
     GameState& s = e.State;
     s.DelayUnits = 0;
-    driver.Strong().SetThinkMs(o.thinkMs);
+    driver.Strong().SetThinkMs(double(o.thinkMs));
 
     // Thinking time of every Strong move, and of those that had more than one move to weigh.
     std::vector<double> thinkMs, searchedMs, cpuMs;
@@ -191,7 +143,8 @@ int main(int argc, char** argv) {
         worlds += r.Worlds;
     };
     const std::vector<int> seats = SeatsInPlay(o.players);
-    const std::size_t roles = o.strengths.size();
+    const std::vector<Strength> strengths = StrengthsInPlay(o);
+    const std::size_t roles = strengths.size();
     std::vector<long> roleWins(roles);
     // The list entry (role) that plays seat seats[i] in deal d.
     auto roleOf = [&](std::size_t i, long d) {
@@ -264,7 +217,7 @@ int main(int argc, char** argv) {
         dealMoves = 0;
         dealFailed = false;
         for (std::size_t i = 0; i < roles; ++i)
-            driver.SetSeatStrength(seats[i], o.strengths[roleOf(i, deal)]);
+            driver.SetSeatStrength(seats[i], strengths[roleOf(i, deal)]);
         if (s.BoardWait == FlagOn || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
         const std::array<int, 4> before = s.TotPoints;
         for (int clicks = 0; clicks < 4 && s.BoardWait == FlagOff && !dealFailed; ++clicks)
@@ -312,7 +265,7 @@ int main(int argc, char** argv) {
     for (std::size_t r = 0; r < roles; ++r) {
         const auto [lo, hi] = Interval95(roleWins[r], o.deals);
         std::printf("entry=%zu strength=%s wins=%ld rate=%.2f%% ci95=[%.2f%%,%.2f%%]\n", r + 1,
-                    NameOf(o.strengths[r]), roleWins[r],
+                    NameOf(strengths[r]), roleWins[r],
                     o.deals ? 100.0 * roleWins[r] / o.deals : 0.0, 100 * lo, 100 * hi);
     }
     if (!thinkMs.empty()) {
@@ -324,7 +277,7 @@ int main(int argc, char** argv) {
         };
         std::printf(
             "strong_moves=%zu weighed_moves=%zu deals_imagined_per_weighed_move=%.0f "
-            "think_ms_budget=%.1f\n",
+            "think_ms_budget=%ld\n",
             thinkMs.size(), searchedMs.size(),
             searchedMs.empty() ? 0.0 : double(worlds) / double(searchedMs.size()), o.thinkMs);
         std::printf(
