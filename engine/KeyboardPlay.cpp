@@ -1,26 +1,12 @@
 #include "KeyboardPlay.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 #include "Engine.h"
 
 namespace tolvanis {
-
-namespace {
-
-// The pixel colours of the four areas of a wild card's picture, by colour 1..4.
-constexpr std::array<Rgb, 5> AreaColor{NoColor, RgbOf(128, 0, 0), RgbOf(0, 128, 0),
-                                       RgbOf(0, 0, 128), RgbOf(128, 128, 0)};
-
-// How finely the wild card is searched for a colour area, in millimetres: finer than a pixel
-// at 100 % (0.26 mm), so that no area is stepped over.
-constexpr double ScanStep = 0.25;
-
-}  // namespace
 
 std::optional<KeyPress> KeyboardPlay::ActionFor(int key, Qt::KeyboardModifiers modifiers) {
     // The keypad's Enter and digits are the same keys.
@@ -158,34 +144,10 @@ std::optional<ItemRef> KeyboardPlay::FocusItem() const {
     return std::nullopt;
 }
 
-std::optional<std::pair<double, double>> KeyboardPlay::ColorPoint(int color) const {
-    const GameState& s = engine_.State;
-    if (s.ColorWait < 1 || color < 1 || color > 4) return std::nullopt;
-    // Picker 1 holds the +4, picker 0 the colour change, as the click reads them.
-    const int picker = s.ColorWait == -ValuePlus4 ? 1 : 0;
-    const Board& t = engine_.Table;
-    std::vector<std::pair<double, double>> hits;
-    for (double y = ScanStep / 2; y < t.CardHeight; y += ScanStep) {
-        for (double x = ScanStep / 2; x < t.CardWidth; x += ScanStep) {
-            if (engine_.Sv().ColorAt(picker, x, y) == AreaColor[static_cast<std::size_t>(color)])
-                hits.emplace_back(x, y);
-        }
-    }
-    if (hits.empty()) return std::nullopt;
-    // The hit nearest the area's centre of mass lies well inside it, whatever its shape.
-    double cx = 0, cy = 0;
-    for (const auto& [x, y] : hits) {
-        cx += x;
-        cy += y;
-    }
-    cx /= static_cast<double>(hits.size());
-    cy /= static_cast<double>(hits.size());
-    auto distance = [cx, cy](const std::pair<double, double>& p) {
-        return (p.first - cx) * (p.first - cx) + (p.second - cy) * (p.second - cy);
-    };
-    return *std::min_element(hits.begin(), hits.end(), [&](const auto& a, const auto& b) {
-        return distance(a) < distance(b);
-    });
+std::optional<std::pair<double, double>> KeyboardPlay::ColorPoint(int color) {
+    const std::optional<ColorArea> area = areas_.Find(color);
+    if (!area) return std::nullopt;
+    return std::make_pair(area->X, area->Y);
 }
 
 bool KeyboardPlay::Press(KeyPress press) {

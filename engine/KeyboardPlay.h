@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "Board.h"
+#include "BoardDescription.h"
 
 namespace tolvanis {
 
@@ -56,7 +57,7 @@ class KeyboardPlay {
     // with Alt belong to the menus; nothing is returned for keys the table does not use.
     static std::optional<KeyPress> ActionFor(int key, Qt::KeyboardModifiers modifiers);
 
-    explicit KeyboardPlay(Engine& engine) : engine_(engine) {}
+    explicit KeyboardPlay(Engine& engine) : engine_(engine), areas_(engine) {}
 
     // Runs the action; false when it did nothing at all (the key may then go elsewhere).
     bool Press(KeyPress press);
@@ -79,7 +80,7 @@ class KeyboardPlay {
 
     // A point inside the wild card on the table, in millimetres from its corner, whose pixel
     // names `color` (1..4): the middle of that colour's area. Nothing when no pixel does.
-    std::optional<std::pair<double, double>> ColorPoint(int color) const;
+    std::optional<std::pair<double, double>> ColorPoint(int color);
 
   private:
     bool PlayKey(KeyPress press);
@@ -95,6 +96,7 @@ class KeyboardPlay {
     bool TableWaitsForClick() const;
 
     Engine& engine_;
+    ColorAreas areas_;
     int focusCard_ = -1;
     int focusSeat_ = 0;
     int focusPosition_ = 1;

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "ImageList.h"
+#include "ListAccessible.h"
 #include "ListParts.h"
 #include "PropertyStore.h"
 #include "ValueText.h"
@@ -21,6 +22,7 @@
 using namespace picturelist;
 
 UserControl1::UserControl1(QWidget* parent) : QWidget(parent) {
+    picturelist::ListAccessible::Install();
     surfaceFont_ = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     surfaceFont_.setPointSizeF(8);
 

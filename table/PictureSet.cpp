@@ -21,9 +21,9 @@ constexpr int WildStrip = 4;
 const QRgb Felt = qRgb(0, 100, 50);
 constexpr int CornerSize = 10;
 
-QPixmap Cut(const QImage& strip, int cell, int w, int h) {
+QPixmap Cut(const QImage& strip, int cell, int w, int h, int density) {
     QImage image = strip.copy(cell * w, 0, w, h).convertToFormat(QImage::Format_ARGB32);
-    const int cw = std::min(CornerSize, w), ch = std::min(CornerSize, h);
+    const int cw = std::min(CornerSize * density, w), ch = std::min(CornerSize * density, h);
     for (int y : {0, h - ch}) {
         for (int x : {0, w - cw}) {
             for (int dy = 0; dy < ch; ++dy) {
@@ -35,6 +35,13 @@ QPixmap Cut(const QImage& strip, int cell, int w, int h) {
         }
     }
     return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// "Red3.bmp" at density 2 is "Red3@2x.bmp" in the same folder.
+QString DensePath(const QString& path, int density) {
+    const QFileInfo info(path);
+    return info.dir().filePath(
+        QStringLiteral("%1@%2x.%3").arg(info.completeBaseName()).arg(density).arg(info.suffix()));
 }
 
 // Qt's reader hands back whatever rows a cut-off bitmap still holds; a strip with missing rows
@@ -104,6 +111,7 @@ bool PictureSet::CellOf(int id, int& strip, int& cell) {
 std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
     *this = PictureSet{};
     std::array<QImage, 5> strips;
+    std::array<QString, 5> found;
     int cellW = 0, cellH = 0;
     for (std::size_t n = 0; n < strips.size(); ++n) {
         const QString name = QString::fromLatin1(StripFiles()[n]);
@@ -152,20 +160,76 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
                 .arg(QDir::toNativeSeparators(path));
         }
         strips[n] = std::move(image);
+        found[n] = path;
     }
 
+    pictures_ = CutAll(strips, cellW, cellH, 1);
+    paths_ = found;
+    cellWidth_ = cellW;
+    cellHeight_ = cellH;
+    denseState_.fill(DenseState::Untried);
+    denseState_[0] = DenseState::Loaded;
+    return std::nullopt;
+}
+
+PictureSet::Pictures PictureSet::CutAll(const std::array<QImage, 5>& strips, int cellW, int cellH,
+                                        int density) {
     // Cards of the same cell share one pixmap; the board only ever asks by id.
+    Pictures pictures{};
     std::array<std::array<QPixmap, CellsPerStrip>, 5> cells;
     for (int id = 0; id < Slots; ++id) {
         int strip = 0, cell = 0;
         if (!CellOf(id, strip, cell)) continue;
         QPixmap& cut = cells[strip][cell];
-        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH);
-        pictures_[id] = cut;
+        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH, density);
+        pictures[id] = cut;
     }
-    cellWidth_ = cellW;
-    cellHeight_ = cellH;
-    return std::nullopt;
+    return pictures;
+}
+
+bool PictureSet::LoadDense(int density) const {
+    const std::size_t slot = static_cast<std::size_t>(density - 1);
+    if (denseState_[slot] == DenseState::Untried) {
+        denseState_[slot] = DenseState::Missing;
+        std::array<QImage, 5> strips;
+        for (std::size_t n = 0; n < strips.size(); ++n) {
+            const QString path = DensePath(paths_[n], density);
+            if (!QFileInfo(path).isFile() || BitmapCutShort(path)) return false;
+            strips[n] = QImage(path);
+            // A denser strip that is not exactly the 1x strip enlarged would move the layout
+            // under the pointer; the 1x pictures serve instead.
+            if (strips[n].size() !=
+                QSize(cellWidth_ * CellsPerStrip * density, cellHeight_ * density))
+                return false;
+        }
+        dense_[slot] = CutAll(strips, cellWidth_ * density, cellHeight_ * density, density);
+        denseState_[slot] = DenseState::Loaded;
+    }
+    return denseState_[slot] == DenseState::Loaded;
+}
+
+int PictureSet::DensityFor(double devicePixelsPerPixel) const {
+    int best = 1;
+    for (int density : Densities) {
+        if (density > 1 && !LoadDense(density)) break;
+        best = density;
+        // A little slack: a scale of 2.0004 from rounding still takes the 2x strips.
+        if (density >= devicePixelsPerPixel - 1e-3) break;
+    }
+    return best;
+}
+
+const QPixmap& PictureSet::SharpestFor(int id, double devicePixelsPerPixel) const {
+    if (devicePixelsPerPixel <= 1.0 + 1e-3) return Picture(id);
+    return PictureAt(id, DensityFor(devicePixelsPerPixel));
+}
+
+const QPixmap& PictureSet::PictureAt(int id, int density) const {
+    static const QPixmap none;
+    if (density == 1) return Picture(id);
+    if (density < 1 || density > Densities.back() || id < 0 || id >= Slots) return none;
+    if (!IsLoaded() || !LoadDense(density)) return none;
+    return dense_[static_cast<std::size_t>(density - 1)][id];
 }
 
 const QPixmap& PictureSet::Picture(int id) const {

@@ -1,10 +1,12 @@
 #include "TableKeys.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
 #include "Engine.h"
+#include "TableAccessible.h"
 #include "TableWidget.h"
 
 namespace tolvanis {
@@ -44,6 +46,7 @@ TableKeys::TableKeys(Engine& engine, TableWidget* table)
     ring_->setGeometry(table_->rect());
     connect(table_, &TableWidget::Forwarded, this, &TableKeys::Sync);
     keys_.Sync();
+    TableAccessible::Install();
 }
 
 QRect TableKeys::RingRect() const {
@@ -68,6 +71,12 @@ void TableKeys::Sync() {
         lastItem_ = item;
         lastArea_ = keys_.Area();
         lastRow_ = keys_.OptionRow();
+        if (table_->hasFocus()) {
+            if (auto* a11y =
+                    dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(table_))) {
+                a11y->AnnounceFocus();
+            }
+        }
         emit FocusMoved();
     }
 }

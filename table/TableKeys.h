@@ -24,6 +24,7 @@ class TableKeys : public QObject {
   public:
     TableKeys(Engine& engine, TableWidget* table);
 
+    Engine& Eng() { return engine_; }
     KeyboardPlay& Keys() { return keys_; }
     const KeyboardPlay& Keys() const { return keys_; }
 

@@ -26,13 +26,17 @@ class AutoTurnsTest : public EngineFixture {
 };
 
 TEST_F(AutoTurnsTest, OwedTwoWithoutAPlusTwoTakesThemAndPassesTheTurn) {
-    FourSeats(Red(5));
-    Give(1, {Red(1), Blue(1)});
-    Give(2, {Green(3), Yellow(7)});
-    Give(3, {Blue(2), Blue(3)});
-    Give(4, {Green(2), Green(4)});
-    SetSeat(3, false);  // a person after the computer stops the sequence
-    st.PendingDraw[2] = 2;
+    // A person after the computer stops the sequence.
+    Position()
+        .Table(Red(5))
+        .Hand(1, {Red(1), Blue(1)})
+        .Hand(2, {Green(3), Yellow(7)})
+        .Hand(3, {Blue(2), Blue(3)})
+        .Hand(4, {Green(2), Green(4)})
+        .Computers({2, 4})
+        .Turn(2)
+        .Owes(2, 2)
+        .Build();
     eng.RunAutoTurns();
     EXPECT_EQ(LogLines().front(), "p2: Auto: takes 2 cards");
     EXPECT_EQ(st.HandCount[2], 4);
@@ -42,14 +46,17 @@ TEST_F(AutoTurnsTest, OwedTwoWithoutAPlusTwoTakesThemAndPassesTheTurn) {
 }
 
 TEST_F(AutoTurnsTest, APlusTwoDoesNotAnswerAPlusFour) {
-    FourSeats(Red(5));
-    Lay(Plus4(), ColorBlue);
-    Give(1, {Red(1)});
-    Give(2, {Green(3), Red(ValuePlus2)});
-    Give(3, {Blue(2), Blue(3)});
-    Give(4, {Green(2)});
-    SetSeat(3, false);
-    st.PendingDraw[2] = 4;
+    Position()
+        .Table(Red(5))
+        .Lay(Plus4(), ColorBlue)
+        .Hand(1, {Red(1)})
+        .Hand(2, {Green(3), Red(ValuePlus2)})
+        .Hand(3, {Blue(2), Blue(3)})
+        .Hand(4, {Green(2)})
+        .Computers({2, 4})
+        .Turn(2)
+        .Owes(2, 4)
+        .Build();
     eng.RunAutoTurns();
     EXPECT_EQ(LogLines().front(), "p2: Auto: takes 4 cards");
     EXPECT_EQ(st.HandCount[2], 6);

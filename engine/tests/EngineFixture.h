@@ -1,7 +1,7 @@
-// Shared ground for the engine's scenario tests: an Engine on the seeded FakeServices, helpers
-// that set up an exact position (hands, the card on the table and the colour to follow, seat
-// modes, whose turn it is) and act through the handlers, and the card-conservation check that
-// every move must pass.
+// Shared ground for the engine's scenario tests: an Engine on the seeded FakeServices, the
+// position builder (hands, the card on the table and the colour to follow, seat modes, whose
+// turn it is, what is owed), helpers that act through the handlers, and the card-conservation check
+// that every move must pass.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,6 +16,7 @@
 #include "Engine.h"
 #include "FakeServices.h"
 #include "Invariants.h"
+#include "PositionBuilder.h"
 #include "Texts.h"
 
 namespace tolvanis::testing {
@@ -85,110 +86,31 @@ class EngineFixture : public ::testing::Test {
     Board& tb = eng.Table;
 
     // --- Setting up a position ------------------------------------------------------------
-    // A fresh deal position: the card table as built, every card in the pile in card-number
-    // order with `tableCard` at its front as the card on the table, the seats of `numPlayers`
-    // in play with empty hands, every seat human and face up, nothing owed or awaited, the
-    // lowest seat in play to move. Records of the services are cleared.
+    // A position in one statement (see PositionBuilder.h); what the services recorded so far is
+    // forgotten once it stands.
+    PositionBuilder Position() {
+        return PositionBuilder(eng, [this] { ForgetRecords(); });
+    }
+    // A fresh deal position with `numPlayers` seats and `tableCard` on the table, every hand
+    // empty; the hands follow with Give.
     void NewPosition(int numPlayers, int tableCard) {
-        eng.BuildCardTable();
-        tb.CardImage[st.BackImageIndex].Picture = tb.CardImage[0].Picture;  // this deal's back
-        st.NumPlayers = numPlayers;
-        for (int seat = 1; seat <= 4; ++seat) {
-            for (int& slot : st.Hand[seat])
-                slot = -1;
-            SetSeat(seat, false);
-        }
-        st.HandCount = {0, -1, -1, -1, -1};
-        for (int seat : SeatsInPlay(numPlayers))
-            st.HandCount[seat] = 0;
-
-        for (int& slot : st.Hand[0])
-            slot = -1;
-        int pos = 0;
-        st.Hand[0][++pos] = tableCard;
-        for (int card = 1; card <= DeckSize; ++card) {
-            if (card != tableCard) st.Hand[0][++pos] = card;
-        }
-        st.HandCount[0] = DeckSize;
-        for (int card = 1; card <= DeckSize; ++card) {
-            st.CardOwner[card] = 0;
-            tb.CardImage[card].Visible = false;
-        }
-        st.TableCard = tableCard;
-        st.TableColor = st.CardColor[tableCard];
-        tb.CardImage[tableCard].Left = st.HandLeft[0];
-        tb.CardImage[tableCard].Top = st.HandTop[0];
-        tb.CardImage[tableCard].Visible = true;
-
-        st.PendingDraw.fill(0);
-        st.ColorWait = 0;
-        st.Direction = FlagOff;
-        st.DealOver = st.BoardWait = st.GameOver = st.AutoBusy = FlagOff;
-        st.OptionsOpen = FlagOff;
-        st.HoverCard = -1;
-        st.LiftDX = st.LiftDY = 0;
-        tb.GameStartClick.Visible = false;
-        for (LabelItem& label : tb.LastCardLabel)
-            label.Visible = false;
-        for (int seat = 1; seat <= 4; ++seat)
-            st.RecountHand(seat);
-        eng.SetTotalInDeck();
-        SetTurn(SeatsInPlay(numPlayers).front());
-        ForgetRecords();
+        Position().Players(numPlayers).Table(tableCard).Build();
     }
-
     static std::vector<int> SeatsInPlay(int numPlayers) {
-        if (numPlayers == 2) return {1, 3};
-        if (numPlayers == 3) return {2, 3, 4};
-        return {1, 2, 3, 4};
+        return PositionBuilder::SeatsInPlay(numPlayers);
     }
-
     // Gives `seat` these cards on top of what it holds (taken from the pile or another hand),
     // then puts the hand in order and lays it out as a move would.
     void Give(int seat, const std::vector<int>& cards) {
-        for (int card : cards) {
+        for (int card : cards)
             ASSERT_NE(card, st.TableCard) << "the table card stays on the table";
-            const int from = st.CardOwner[card];
-            auto& list = st.Hand[from];
-            int to = 1;
-            for (int i = 1; i <= st.HandCount[from]; ++i) {
-                if (list[i] != card) list[to++] = list[i];
-            }
-            list[to] = -1;
-            st.HandCount[from] -= 1;
-            st.Hand[seat][++st.HandCount[seat]] = card;
-            st.CardOwner[card] = seat;
-            st.RecountHand(from);
-        }
-        eng.ComputeHandSpacing();
-        for (int s = 1; s <= 4; ++s) {
-            if (st.HandCount[s] >= 1) eng.ArrangeHand(s);
-        }
-        eng.SetTotalInDeck();
+        PositionBuilder::Give(eng, seat, cards);
     }
-
-    // The card on the table takes the colour, value and picture of `card`, as if it had been
-    // played on it; the colour to follow is `color`, or the card's own colour.
-    void Lay(int card, int color = 0) {
-        st.CardColor[st.TableCard] = st.CardColor[card];
-        st.CardValue[st.TableCard] = st.CardValue[card];
-        tb.CardImage[st.TableCard].Picture = tb.CardImage[card].Picture;
-        st.TableColor = color != 0 ? color : st.CardColor[card];
-    }
-
+    void Lay(int card, int color = 0) { PositionBuilder::LayOnTable(eng, card, color); }
     void SetSeat(int seat, bool computer, bool pause = false, bool hidden = false) {
-        st.SeatMode[seat] = computer ? FlagOn : FlagOff;
-        st.SeatMode[seat + PauseOffset] = pause ? FlagOn : FlagOff;
-        st.SeatMode[seat + HideOffset] = hidden ? FlagOn : FlagOff;
+        PositionBuilder::SetSeat(eng, seat, computer, pause, hidden);
     }
-
-    // Makes `seat` the seat to move, with the labels a passed turn leaves.
-    void SetTurn(int seat) {
-        st.CurrentSeat = seat;
-        for (int s = 1; s <= 4; ++s)
-            eng.SetMessage(s, eng.RestingCaption(s), White, Black);
-        eng.SetMessage(seat, Engine::SeatCaption(seat, QLatin1String(MsgYourTurn)), Black, White);
-    }
+    void SetTurn(int seat) { PositionBuilder::SetTurn(eng, seat); }
 
     // --- Acting through the handlers ---------------------------------------------------------
     void Click(int card, int button = ButtonLeft, int shift = 0, double x = 1, double y = 1) {

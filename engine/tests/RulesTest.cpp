@@ -10,17 +10,14 @@ namespace {
 class Rules : public EngineFixture {
   protected:
     // Seat 1 to move in a two-seat deal against seat 3.
-    void Position(int tableCard, const std::vector<int>& hand1, const std::vector<int>& hand3) {
-        NewPosition(2, tableCard);
-        Give(1, hand1);
-        Give(3, hand3);
-        SetTurn(1);
+    void TwoSeats(int tableCard, const std::vector<int>& hand1, const std::vector<int>& hand3) {
+        Position().Players(2).Table(tableCard).Hand(1, hand1).Hand(3, hand3).Build();
     }
 };
 
 TEST_F(Rules, ComputerAllowancesAreTheComputersAlone) {
     // A last +2 of another colour on a number card.
-    Position(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
+    TwoSeats(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
     EXPECT_EQ(JudgeCard(st, 1, Red(ValuePlus2)), Verdict::NoMatch);
     EXPECT_TRUE(CanPlay(st, 1, Red(ValuePlus2), Mover::Computer));
     // Not while it owes cards.
@@ -28,18 +25,18 @@ TEST_F(Rules, ComputerAllowancesAreTheComputersAlone) {
     EXPECT_EQ(JudgeCard(st, 1, Red(ValuePlus2), Mover::Computer), Verdict::OwedCardsFirst);
 
     // A +4 while holding the table colour, against a seat about to finish.
-    Position(Green(5), {Plus4(), Green(7)}, {Yellow(1)});
+    TwoSeats(Green(5), {Plus4(), Green(7)}, {Yellow(1)});
     EXPECT_EQ(JudgeCard(st, 1, Plus4()), Verdict::NoMatch);
     EXPECT_TRUE(CanPlay(st, 1, Plus4(), Mover::Computer));
     Give(3, {Yellow(2)});
     EXPECT_FALSE(CanPlay(st, 1, Plus4(), Mover::Computer)) << "the next seat holds two cards";
     // A +2 with two cards left follows the table like any card.
-    Position(Green(5), {Red(ValuePlus2), Red(3)}, {Yellow(1)});
+    TwoSeats(Green(5), {Red(ValuePlus2), Red(3)}, {Yellow(1)});
     EXPECT_FALSE(CanPlay(st, 1, Red(ValuePlus2), Mover::Computer));
 }
 
 TEST_F(Rules, OnlyTheSeatToMovePlaysItsOwnCards) {
-    Position(Green(5), {Green(7)}, {Green(8), Yellow(2)});
+    TwoSeats(Green(5), {Green(7)}, {Green(8), Yellow(2)});
     EXPECT_EQ(JudgeCard(st, 3, Green(8)), Verdict::NotYourTurn);
     EXPECT_EQ(JudgeCard(st, 1, Green(8)), Verdict::NotYourTurn);
     EXPECT_EQ(JudgeCard(st, 1, Green(6)), Verdict::NotYourTurn) << "a card of the pile";
@@ -47,9 +44,9 @@ TEST_F(Rules, OnlyTheSeatToMovePlaysItsOwnCards) {
 }
 
 TEST_F(Rules, WhenASeatMayTakeCards) {
-    Position(Green(5), {Red(7), Blue(5)}, {Yellow(1), Yellow(2)});
+    TwoSeats(Green(5), {Red(7), Blue(5)}, {Yellow(1), Yellow(2)});
     EXPECT_FALSE(CanTake(st, 1, 1)) << "a card of the table value";
-    Position(Green(5), {Red(7), ColorChange(), Plus4()}, {Yellow(1), Yellow(2)});
+    TwoSeats(Green(5), {Red(7), ColorChange(), Plus4()}, {Yellow(1), Yellow(2)});
     EXPECT_TRUE(CanTake(st, 1, 1)) << "wild cards do not count";
     EXPECT_FALSE(CanTake(st, 1, 2));
     st.PendingDraw[1] = 2;
@@ -59,7 +56,7 @@ TEST_F(Rules, WhenASeatMayTakeCards) {
 
 TEST_F(Rules, HintNeverLiftsACardThePersonWouldBeRefused) {
     // The computer's choice here is the last +2, which the table refuses a person.
-    Position(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
+    TwoSeats(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
     Click(Red(ValuePlus2), ButtonLeft, ShiftMask);
     EXPECT_EQ(sv.Messages, std::vector<QString>{QStringLiteral("hint !")});
     EXPECT_EQ(st.HoverCard, -1);

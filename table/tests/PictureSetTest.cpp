@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdlib>
+
 #include "PictureSet.h"
 
 using namespace tolvanis;
@@ -55,6 +57,60 @@ class PictureSetTest : public QObject {
         for (int a = 110; a <= 116; ++a)
             for (int b = a + 1; b <= 116; ++b)
                 QVERIFY(set.PictureImage(a) != set.PictureImage(b));
+    }
+
+    // The dense strips beside the 1x ones: the least density with enough pixels for the
+    // screen, the same cells at that resolution, and the 1x pictures when they are missing or
+    // do not match.
+    void chosenDensity_data() {
+        QTest::addColumn<double>("need");
+        QTest::addColumn<int>("density");
+        QTest::newRow("1x screen") << 1.0 << 1;
+        QTest::newRow("1.25") << 1.25 << 2;
+        QTest::newRow("2x screen") << 2.0 << 2;
+        QTest::newRow("2 from rounding") << 2.0004 << 2;
+        QTest::newRow("2.5") << 2.5 << 3;
+        QTest::newRow("3") << 3.0 << 3;
+        QTest::newRow("beyond the densest") << 4.5 << 3;
+    }
+    void chosenDensity() {
+        QFETCH(double, need);
+        QFETCH(int, density);
+        PictureSet set;
+        QVERIFY(!set.Load(PictureSet::DefaultSearchDirs()));
+        QCOMPARE(set.DensityFor(need), density);
+        const QPixmap& sharp = set.SharpestFor(6, need);
+        QCOMPARE(sharp.size(), set.Picture(6).size() * density);
+        // The same card: its middle brought to 1x matches the 1x picture's middle.
+        const QImage down = sharp.toImage().scaled(set.Picture(6).size(), Qt::IgnoreAspectRatio,
+                                                   Qt::SmoothTransformation);
+        const QImage one = set.PictureImage(6);
+        const QPoint middle(one.width() / 2, one.height() / 2);
+        QVERIFY(std::abs(qRed(down.pixel(middle)) - qRed(one.pixel(middle))) < 24);
+        // The felt in the corners is keyed out at every density.
+        QCOMPARE(qAlpha(sharp.toImage().pixel(0, 0)), 0);
+    }
+
+    void onlyOneXStrips() {
+        QTemporaryDir dir;
+        CopyStrips(dir.path());
+        PictureSet set;
+        QVERIFY(!set.Load({dir.path()}));
+        QCOMPARE(set.DensityFor(2.0), 1);
+        QCOMPARE(set.SharpestFor(6, 3.0).size(), set.Picture(6).size());
+        QVERIFY(set.PictureAt(6, 2).isNull());
+
+        // Dense strips of the wrong size would not line up with the layout: left alone.
+        PictureSet odd;
+        for (const char* file : PictureSet::StripFiles()) {
+            QString name = QString::fromLatin1(file);
+            QImage strip(QDir::current().filePath(name));
+            name.replace(QStringLiteral(".bmp"), QStringLiteral("@2x.bmp"));
+            QVERIFY(strip.scaled(strip.size() * 2 + QSize(13, 0))
+                        .save(QDir(dir.path()).filePath(name)));
+        }
+        QVERIFY(!odd.Load({dir.path()}));
+        QCOMPARE(odd.DensityFor(2.0), 1);
     }
 
     void searchOrder() {
