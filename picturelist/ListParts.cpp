@@ -30,9 +30,14 @@ void ListSurface::resizeEvent(QResizeEvent*) {
 }
 
 void ListSurface::fitToSize() {
+    // The surface has a pixel for every pixel of the screen, so text drawn on it stays sharp on
+    // a dense screen; the rows are drawn in the widget's own pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return;
     // Keep what has been drawn: a larger surface shows the old picture on fresh background.
-    if (image_.size() == size().expandedTo(QSize(1, 1))) return;
-    QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage grown(pixels, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     if (!image_.isNull()) {
         QPainter p(&grown);
