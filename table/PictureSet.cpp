@@ -1,11 +1,12 @@
 #include "PictureSet.h"
 
+#include "BitmapLength.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
@@ -44,32 +45,27 @@ QString DensePath(const QString& path, int density) {
         QStringLiteral("%1@%2x.%3").arg(info.completeBaseName()).arg(density).arg(info.suffix()));
 }
 
-// Qt's reader hands back whatever rows a cut-off bitmap still holds; a strip with missing rows
-// would give half-blank cards, so the file must be as long as its own header says.
-bool BitmapCutShort(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(34);
-    if (head.size() < 34 || !head.startsWith("BM")) return false;
-    auto le32 = [&head](int at) {
-        return qFromLittleEndian<qint32>(reinterpret_cast<const uchar*>(head.constData()) + at);
-    };
-    auto le16 = [&head](int at) {
-        return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(head.constData()) + at);
-    };
-    const qint64 offset = le32(10), width = le32(18), height = std::abs(le32(22));
-    const int bits = le16(28), compression = le32(30);
-    // Run-length encoded bitmaps have no fixed size; their reader notices missing data itself.
-    if (compression != 0 && compression != 3) return false;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    return file.size() < offset + stride * height;
+// The folders searched, each once: the current folder and the program's folder are often the same.
+QStringList Distinct(const QStringList& dirs) {
+    QStringList shown;
+    for (const QString& dir : dirs) {
+        const QString native = QDir::toNativeSeparators(QDir(dir).absolutePath());
+        if (!shown.contains(native)) shown << native;
+    }
+    return shown;
 }
 
-QString Folders(const QStringList& dirs) {
-    QStringList shown;
-    for (const QString& dir : dirs)
-        shown << QDir::toNativeSeparators(QDir(dir).absolutePath());
-    return shown.join(QStringLiteral(", "));
+// Why a strip file cannot serve, or nothing when it can be handed to the image reader.
+std::optional<QString> FileProblem(const QString& name, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("The card picture file \"%1\" cannot be opened (%2).\nFile: %3")
+            .arg(name, file.errorString(), shown);
+    }
+    if (file.size() == 0)
+        return QStringLiteral("The card picture file \"%1\" is empty.\nFile: %2").arg(name, shown);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -115,27 +111,33 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
     int cellW = 0, cellH = 0;
     for (std::size_t n = 0; n < strips.size(); ++n) {
         const QString name = QString::fromLatin1(StripFiles()[n]);
-        QString path;
+        QString path, notAFile;
         for (const QString& dir : searchDirs) {
             const QFileInfo candidate(QDir(dir), name);
             if (candidate.isFile()) {
                 path = candidate.absoluteFilePath();
                 break;
             }
+            if (candidate.exists() && notAFile.isEmpty()) notAFile = candidate.absoluteFilePath();
+        }
+        if (path.isEmpty() && !notAFile.isEmpty()) {
+            return QStringLiteral("The card picture \"%1\" is not a file.\nFound: %2")
+                .arg(name, QDir::toNativeSeparators(notAFile));
         }
         if (path.isEmpty()) {
             return QStringLiteral("The card picture file \"%1\" was not found.\nLooked in: %2")
-                .arg(name, Folders(searchDirs));
+                .arg(name, Distinct(searchDirs).join(QStringLiteral(", ")));
         }
+        if (std::optional<QString> problem = FileProblem(name, path)) return problem;
         QImageReader reader(path);
         QImage image = reader.read();
-        if (!image.isNull() && BitmapCutShort(path)) {
+        if (image.isNull()) {
+            return QStringLiteral("The card picture file \"%1\" is not a picture (%2).\nFile: %3")
+                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
+        }
+        if (BitmapCutShort(path)) {
             return QStringLiteral("The card picture file \"%1\" is cut short.\nFile: %2")
                 .arg(name, QDir::toNativeSeparators(path));
-        }
-        if (image.isNull()) {
-            return QStringLiteral("The card picture file \"%1\" cannot be read (%2).\nFile: %3")
-                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
         }
         if (image.width() % CellsPerStrip != 0 || image.width() == 0) {
             return QStringLiteral(

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "Engine.h"
+#include "InputCodes.h"
 #include "PictureSet.h"
 
 namespace tolvanis {
@@ -52,34 +53,11 @@ constexpr std::array<double, 3> OptBoxTops{4.2, 9.3, 14.3};
 constexpr double OptOkLeft = 4.2, OptCancelLeft = 19.6, OptButtonTop = 20.1;
 constexpr double OptButtonWidth = 14.4, OptButtonHeight = 4.4;
 
-int ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return ButtonLeft;
-        case Qt::RightButton:
-            return ButtonRight;
-        case Qt::MiddleButton:
-            return ButtonMiddle;
-        default:
-            return 0;
-    }
-}
-
-int ButtonsMask(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= ButtonLeft;
-    if (buttons & Qt::RightButton) mask |= ButtonRight;
-    if (buttons & Qt::MiddleButton) mask |= ButtonMiddle;
-    return mask;
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= ShiftMask;
-    if (modifiers & Qt::ControlModifier) mask |= CtrlMask;
-    if (modifiers & Qt::AltModifier) mask |= AltMask;
-    return mask;
-}
+// The rules take the runtime's own button and modifier numbers.
+static_assert(ButtonLeft == runtimecodes::ButtonLeft && ButtonRight == runtimecodes::ButtonRight &&
+              ButtonMiddle == runtimecodes::ButtonMiddle);
+static_assert(ShiftMask == runtimecodes::ShiftMask && CtrlMask == runtimecodes::CtrlMask &&
+              AltMask == runtimecodes::AltMask);
 
 // Steps of the flying back for seats 1..4: direction and count, 2 millimetres a step.
 struct FlightPath {
@@ -416,8 +394,8 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed_) return;
     const std::optional<ItemRef> item = pressedItem_;
     if (event->buttons() == Qt::NoButton) pressed_ = false;
-    const int button = ButtonCode(event->button());
-    const int shift = ShiftCode(event->modifiers());
+    const int button = runtimecodes::ButtonCode(event->button());
+    const int shift = runtimecodes::ShiftState(event->modifiers());
     if (button == 0) return;
     if (!item) {
         engine_.OnBoardMouseUp(button, shift);
@@ -446,8 +424,8 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
     const std::optional<ItemRef> item = pressed_ ? pressedItem_ : ItemAt(event->position());
-    const int buttons = ButtonsMask(event->buttons());
-    const int shift = ShiftCode(event->modifiers());
+    const int buttons = runtimecodes::ButtonMask(event->buttons());
+    const int shift = runtimecodes::ShiftState(event->modifiers());
     if (!item) {
         engine_.OnBoardMouseMove();
     } else if (item->Kind == ItemKind::CardImage) {

@@ -6,7 +6,10 @@
 
 #include <cstdlib>
 
+#include "BitmapLength.h"
 #include "PictureSet.h"
+
+#include <unistd.h>
 
 using namespace tolvanis;
 
@@ -30,6 +33,47 @@ class PictureSetTest : public QObject {
         QVERIFY2(error->contains(QDir(dir).absolutePath()), qPrintable(*error));
         QVERIFY(!set.IsLoaded());
         QVERIFY(set.Picture(5).isNull());
+    }
+
+    static QString Refusal(const QStringList& dirs) {
+        PictureSet set;
+        const std::optional<QString> error = set.Load(dirs);
+        return error.value_or(QString());
+    }
+
+    static void Put(QByteArray& bytes, int at, quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    }
+
+    // A 24-bit bitmap with the old 12-byte header, which Qt reads but does not write.
+    static QByteArray CoreHeaderBitmap(const QImage& image) {
+        const int stride = (image.width() * 3 + 3) / 4 * 4;
+        QByteArray bytes(26 + stride * image.height(), '\0');
+        bytes[0] = 'B', bytes[1] = 'M';
+        Put(bytes, 2, quint32(bytes.size()), 4);
+        Put(bytes, 10, 26, 4);
+        Put(bytes, 14, 12, 4);
+        Put(bytes, 18, quint32(image.width()), 2);
+        Put(bytes, 20, quint32(image.height()), 2);
+        Put(bytes, 22, 1, 2);
+        Put(bytes, 24, 24, 2);
+        for (int y = 0; y < image.height(); ++y) {
+            const int row = 26 + (image.height() - 1 - y) * stride;
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                bytes[row + 3 * x] = char(qBlue(c));
+                bytes[row + 3 * x + 1] = char(qGreen(c));
+                bytes[row + 3 * x + 2] = char(qRed(c));
+            }
+        }
+        return bytes;
+    }
+
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
     }
 
   private slots:
@@ -150,6 +194,68 @@ class PictureSetTest : public QObject {
         file.write("these are not the cards you are looking for\n");
         file.close();
         ExpectRefusal(dir.path(), QStringLiteral("Backs4.bmp"));
+    }
+
+    void oldShortHeaderLoads() {
+        QTemporaryDir dir;
+        CopyStrips(dir.path());
+        const QImage red(QStringLiteral("Red3.bmp"));
+        Write(dir.filePath(QStringLiteral("Red3.bmp")), CoreHeaderBitmap(red));
+        PictureSet set;
+        const std::optional<QString> error = set.Load({dir.path()});
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        const int w = red.width() / 13;
+        QCOMPARE(set.PictureImage(6).pixel(w / 2, 40) | 0xFF000000u,
+                 red.pixel(w / 2, 40) | 0xFF000000u);
+    }
+
+    void hugeSizesInTheHeaderDoNotOverflow() {
+        // Rows times stride is beyond 64 bits; the file is far too short for either.
+        QByteArray head(54, '\0');
+        head[0] = 'B', head[1] = 'M';
+        Put(head, 10, 54, 4);
+        Put(head, 14, 40, 4);
+        Put(head, 18, 0x7FFFFFFF, 4);
+        Put(head, 22, 0x7FFFFFFF, 4);
+        Put(head, 26, 1, 2);
+        Put(head, 28, 32, 2);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("huge.bmp"));
+        Write(path, head);
+        QVERIFY(BitmapCutShort(path));
+        Put(head, 22, 0x80000000u, 4);  // the lowest height, bottom-up
+        Write(path, head);
+        QVERIFY(BitmapCutShort(path));
+    }
+
+    // Each refusal says what is wrong with the file, naming every folder once.
+    void messagesSayWhatIsWrong() {
+        QTemporaryDir dir;
+        CopyStrips(dir.path());
+        const QString red = dir.filePath(QStringLiteral("Red3.bmp"));
+
+        QVERIFY(QFile::remove(red));
+        QString message = Refusal({dir.path(), dir.path()});
+        QVERIFY2(message.contains(QStringLiteral("was not found")), qPrintable(message));
+        QCOMPARE(message.count(QDir::toNativeSeparators(dir.path())), 1);
+
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Red3.bmp")));
+        message = Refusal({dir.path()});
+        QVERIFY2(message.contains(QStringLiteral("is not a file")), qPrintable(message));
+        QVERIFY(QDir(dir.path()).rmdir(QStringLiteral("Red3.bmp")));
+
+        Write(red, QByteArray());
+        message = Refusal({dir.path()});
+        QVERIFY2(message.contains(QStringLiteral("is empty")), qPrintable(message));
+
+        Write(red, QByteArray("no picture at all"));
+        message = Refusal({dir.path()});
+        QVERIFY2(message.contains(QStringLiteral("is not a picture")), qPrintable(message));
+
+        QVERIFY(QFile::setPermissions(red, QFileDevice::WriteOwner));
+        if (::geteuid() == 0) QSKIP("permissions do not stop the superuser from reading");
+        message = Refusal({dir.path()});
+        QVERIFY2(message.contains(QStringLiteral("cannot be opened")), qPrintable(message));
     }
 
     void notThirteenCells() {
