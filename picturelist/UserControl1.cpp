@@ -57,7 +57,14 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent) {
     resize(160, 120);
 }
 
-UserControl1::~UserControl1() = default;
+UserControl1::~UserControl1() {
+    // The parts call back into this control; once this body ends the control is only a QWidget,
+    // and closing a top-level one still sends the focused part a focus-out. Parts go first.
+    delete surface_;
+    surface_ = nullptr;
+    delete button_;
+    button_ = nullptr;
+}
 
 // Reading what has been drawn is a reason to draw: a host may inspect a list it has not shown.
 const QImage& UserControl1::surfaceImage() const {
