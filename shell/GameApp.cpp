@@ -133,6 +133,8 @@ void GameApp::WireMenus() {
         {"OPT2", &GameApp::AllAutoPause},
         {"OPT3", &GameApp::AllAutoNoPause},
         {"SoundOnx", &GameApp::ToggleSound},
+        {"StandardStrength", &GameApp::StandardStrength},
+        {"StrongStrength", &GameApp::StrongStrength},
     };
     for (const auto& [name, command] : commands) {
         connect(menus_->Action(QLatin1String(name)), &QAction::triggered, this,
@@ -230,6 +232,16 @@ void GameApp::AllAutoNoPause() {
 
 void GameApp::ToggleSound() {
     engine_.CommandSoundOn();
+    RefreshAll();
+}
+
+void GameApp::StandardStrength() {
+    engine_.CommandComputerStrength(Strength::Standard);
+    RefreshAll();
+}
+
+void GameApp::StrongStrength() {
+    engine_.CommandComputerStrength(Strength::Strong);
     RefreshAll();
 }
 
