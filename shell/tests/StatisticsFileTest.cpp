@@ -31,7 +31,7 @@ class StatisticsFileTest : public QObject {
     static Statistics Some(int deals) {
         Statistics s;
         s.DealsPlayed = deals;
-        s.Seats[3] = {deals, deals / 3, 150, 100 * deals};
+        s.Seats[3] = {deals, deals / 3, 150, 200 * deals};
         s.People = s.Seats[3];
         return s;
     }
