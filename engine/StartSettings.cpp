@@ -7,6 +7,8 @@ namespace tolvanis {
 bool StartSettings::Valid() const {
     if (NumPlayers < 2 || NumPlayers > 4) return false;
     if (StartMode != -1 && StartMode != 1) return false;
+    if (ComputerStrength != Strength::Standard && ComputerStrength != Strength::Strong)
+        return false;
     for (int seat = 1; seat <= 4; ++seat) {
         const Seat& x = Seats[static_cast<std::size_t>(seat)];
         if (!x.Auto && (x.Pause || x.HideCards)) return false;
@@ -17,6 +19,7 @@ bool StartSettings::Valid() const {
 StartSettings CurrentStartSettings(const GameState& s) {
     StartSettings out;
     out.NumPlayers = s.NumPlayers;
+    out.ComputerStrength = s.ComputerStrength;
     out.StartMode = s.StartMode;
     out.SoundOn = s.SoundOn == FlagOn;
     for (int seat = 1; seat <= 4; ++seat) {
@@ -53,6 +56,8 @@ void ApplyStartSettings(Engine& engine, const StartSettings& settings) {
 
     s.SoundOn = settings.SoundOn ? FlagOn : FlagOff;
     t.Menu.SoundOnChecked = settings.SoundOn;
+
+    engine.CommandComputerStrength(settings.ComputerStrength);
 
     for (int seat = 1; seat <= 4; ++seat) {
         const StartSettings::Seat& x = settings.Seats[static_cast<std::size_t>(seat)];

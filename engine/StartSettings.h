@@ -1,15 +1,16 @@
 // The settings a run of the game starts with: the number of players, how the starting seat is
-// chosen, sound, and who plays each seat. By default they are the game's own start-up values; the
-// shell hands in the ones it remembered from the last run. Kept as plain values, so that the
-// engine never learns where they came from.
+// chosen, sound, the computer's strength, and who plays each seat. By default they are the game's
+// own start-up values; the shell hands in the ones it remembered from the last run. Kept as plain
+// values, so that the engine never learns where they came from.
 #pragma once
 
 #include <array>
 
+#include "GameState.h"
+
 namespace tolvanis {
 
 class Engine;
-struct GameState;
 
 struct StartSettings {
     struct Seat {
@@ -22,6 +23,7 @@ struct StartSettings {
     int NumPlayers = 4;
     int StartMode = -1;  // -1 a random seat starts, 1 the first seat
     bool SoundOn = true;
+    Strength ComputerStrength = Strength::Standard;
     // Seats 1..4; entry 0 is the pile and unused. Seat 1 is the person at the mouse.
     std::array<Seat, 5> Seats{Seat{false, false, false}, Seat{false, false, false}, Seat{}, Seat{},
                               Seat{}};

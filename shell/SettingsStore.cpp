@@ -18,6 +18,11 @@ void RememberedFields(Visitor& v, RememberedSettings& r) {
     v.Int("Game/Players", r.Game.NumPlayers, 2, 4);
     v.Int("Game/StartMode", r.Game.StartMode, -1, 1);
     v.Bool("Game/Sound", r.Game.SoundOn);
+    // By name, so that the file reads as the menu does.
+    int strength = static_cast<int>(r.Game.ComputerStrength);
+    v.Choice("Game/ComputerStrength", strength,
+             {QStringLiteral("Standard"), QStringLiteral("Strong")});
+    r.Game.ComputerStrength = static_cast<Strength>(strength);
     for (int seat = 1; seat <= 4; ++seat) {
         StartSettings::Seat& x = r.Game.Seats[static_cast<std::size_t>(seat)];
         const QString group = QStringLiteral("Seat%1/").arg(seat);
@@ -67,6 +72,17 @@ class Reader {
         }
     }
     void Bool(const char* key, bool& out) { Bool(QLatin1String(key), out); }
+    void Choice(const char* key, int& out, const QStringList& names) {
+        const QString k = QLatin1String(key);
+        if (!s_.contains(k)) return;
+        ++Found;
+        const qsizetype i = names.indexOf(s_.value(k).toString().trimmed());
+        if (i < 0) {
+            Damaged = true;
+            return;
+        }
+        out = static_cast<int>(i);
+    }
     void Bytes(const char* key, QByteArray& out) {
         const QString k = QLatin1String(key);
         if (!s_.contains(k)) return;
@@ -90,6 +106,9 @@ class Writer {
     void Int(const char* key, int& v, int min, int max) { Int(QLatin1String(key), v, min, max); }
     void Bool(const QString& key, bool& v) { s_.setValue(key, v); }
     void Bool(const char* key, bool& v) { Bool(QLatin1String(key), v); }
+    void Choice(const char* key, int& v, const QStringList& names) {
+        s_.setValue(QLatin1String(key), names.value(v));
+    }
     void Bytes(const char* key, QByteArray& v) { s_.setValue(QLatin1String(key), v); }
 
   private:

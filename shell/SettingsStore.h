@@ -1,6 +1,6 @@
-// What the game remembers from one run to the next: the start settings of the game, the play
-// speed, whether the status bar shows, and where both windows stood. Kept in an INI file in the
-// user's configuration folder through QSettings.
+// What the game remembers from one run to the next: the start settings of the game (computer
+// strength included), the play speed, whether the status bar shows, and where both windows stood.
+// Kept in an INI file in the user's configuration folder through QSettings.
 //
 // A missing file is a first start and gives the defaults silently. A file that cannot be read or
 // holds a value the game cannot use gives the defaults and one line on stderr; a file that

@@ -24,6 +24,7 @@ TEST(StartSettingsTest, TwoPlayersFirstSeatSilentStartAsRemembered) {
     r.NumPlayers = 2;
     r.StartMode = 1;
     r.SoundOn = false;
+    r.ComputerStrength = Strength::Strong;
     r.Seats[1] = {true, false, true};
     r.Seats[3] = {false, false, false};
     FakeServices sv;
@@ -37,6 +38,7 @@ TEST(StartSettingsTest, TwoPlayersFirstSeatSilentStartAsRemembered) {
     EXPECT_TRUE(e.Table.Menu.TwoPlayerChecked && !e.Table.Menu.FourPlayerChecked);
     EXPECT_TRUE(e.Table.Menu.FirstPlayerStartChecked && !e.Table.Menu.RandomStartChecked);
     EXPECT_FALSE(e.Table.Menu.SoundOnChecked);
+    EXPECT_TRUE(e.Table.Menu.StrongStrengthChecked && !e.Table.Menu.StandardStrengthChecked);
     EXPECT_TRUE(sv.Sounds.empty());
     EXPECT_EQ(e.Table.ScoreRowVisible, (std::array<bool, 4>{true, false, true, false}));
     EXPECT_FALSE(e.Table.Message[2].Visible || e.Table.Message[4].Visible);

@@ -58,6 +58,7 @@ class RememberTest : public QObject {
             g.Choose("FirstPlayerStart");
             g.Choose("SoundOnx");
             g.Choose("OPT3");
+            g.Choose("StrongStrength");
             g.Moves()->SpeedRange()->setValue(2000);
             g.Choose("Showlogx");
             g.app->Table()->move(40, 30);
@@ -72,6 +73,8 @@ class RememberTest : public QObject {
         QVERIFY(g.Action("TwoPlayer")->isChecked() && !g.Action("FourPlayer")->isChecked());
         QVERIFY(g.Action("FirstPlayerStart")->isChecked());
         QVERIFY(!g.Action("SoundOnx")->isChecked());
+        QVERIFY(g.Action("StrongStrength")->isChecked());
+        QCOMPARE(g.St().ComputerStrength, Strength::Strong);
         for (int seat = 1; seat <= 4; ++seat) {
             QVERIFY(g.St().IsAuto(seat));
             QVERIFY(!g.St().Pauses(seat));

@@ -34,6 +34,7 @@ class SettingsStoreTest : public QObject {
         r.Game.NumPlayers = 3;
         r.Game.StartMode = 1;
         r.Game.SoundOn = false;
+        r.Game.ComputerStrength = Strength::Strong;
         r.Game.Seats[1] = {true, false, true};
         r.Game.Seats[3] = {false, false, false};
         r.Speed = 1234;
@@ -78,6 +79,7 @@ class SettingsStoreTest : public QObject {
         QTest::newRow("foreign text") << QByteArray("hello world\nthis is not it\n");
         QTest::newRow("players out of range") << QByteArray("[Game]\nPlayers=7\n");
         QTest::newRow("not a number") << QByteArray("[Game]\nPlayers=four\n");
+        QTest::newRow("unknown strength") << QByteArray("[Game]\nComputerStrength=Genius\n");
         QTest::newRow("not a flag") << QByteArray("[Game]\nSound=maybe\n");
         QTest::newRow("start mode 0") << QByteArray("[Game]\nStartMode=0\n");
         QTest::newRow("pausing person")
