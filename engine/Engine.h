@@ -142,6 +142,9 @@ class Engine {
     // Covers or uncovers a hand by its seat's setting; `layOpen` uncovers it whatever the setting.
     void ShowHand(int seat, bool layOpen = false);
     void AnimateTake(int seat);
+    // Lowers the card the mouse lifted. A lift belongs to a person's hover on their own turn: it
+    // goes with the hover, and when the seat is handed to the computer.
+    void DropLift();
 
     // --- Seat option box and menu commands
     // ---------------------------------------------------------

@@ -102,6 +102,10 @@ void Engine::OnCardMouseMove(int index, int /*button*/, int /*shift*/, double x,
 }
 
 void Engine::OnBoardMouseMove() {
+    DropLift();
+}
+
+void Engine::DropLift() {
     GameState& s = State;
     if (s.HoverCard != -1) {
         Table.CardImage[s.HoverCard].Left -= s.LiftDX;

@@ -87,6 +87,7 @@ void Engine::CommandAllAutoNoPause() {
 void Engine::SetAllAuto(int pause) {
     GameState& s = State;
     PlaySound(SndMup);
+    DropLift();
     // The show/hide flags stay as each seat had them.
     for (int seat = 1; seat <= 4; ++seat) {
         s.SeatMode[seat] = FlagOn;

@@ -23,6 +23,14 @@ int PickedColor(Rgb pixel) {
 
 const QString ClickOnColor = QStringLiteral("Click on a color first");
 
+// The hint when nothing can be lifted says so, and what to do instead.
+QString NoCardHint(int owed) {
+    if (owed > 1)
+        return QStringLiteral("hint ! No card to play: take the %1 cards owed from the deck.")
+            .arg(owed);
+    return QStringLiteral("hint ! No card to play: take a card from the deck.");
+}
+
 }  // namespace
 
 void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y) {
@@ -43,9 +51,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         ChooseCard(s.CurrentSeat);
         // The computer's choice may be one of its own allowances, which the table would refuse
         // this person: a hint never points at a card that cannot be played.
-        if (s.PickedCard > 0 && CanPlay(s, s.CurrentSeat, s.PickedCard))
-            OnCardMouseMove(s.PickedCard, 0, 0, 0, 0);
-        services_.ShowMessage(QStringLiteral("hint !"));
+        const bool lifted = s.PickedCard > 0 && CanPlay(s, s.CurrentSeat, s.PickedCard);
+        if (lifted) OnCardMouseMove(s.PickedCard, 0, 0, 0, 0);
+        services_.ShowMessage(lifted ? QStringLiteral("hint !")
+                                     : NoCardHint(s.PendingDraw[s.CurrentSeat]));
         return;
     }
     if (ctrlAlone) return;

@@ -113,6 +113,7 @@ void Engine::OnOptOk() {
         return;
     }
     PlaySound(SndMup);
+    if (State.IsAuto(State.CurrentSeat)) DropLift();
     OptionFrameItem& box = Table.Optionframe;
     for (std::size_t i = 0; i < box.OptBoxCaption.size(); ++i) {
         if (box.OptBoxCaption[i] != box.OptBoxTag[i])

@@ -115,4 +115,26 @@ bool ResetAfterAsking(Statistics& statistics, Services& services) {
     return true;
 }
 
+QStringList StatisticsColumns() {
+    return {QString(), QStringLiteral("Deals won"), QStringLiteral("500-point games won"),
+            QStringLiteral("Best deal"), QStringLiteral("Average deal")};
+}
+
+std::vector<QStringList> StatisticsRows(const Statistics& statistics) {
+    auto row = [](const QString& who, const Tally& t) {
+        // No average before a deal is won: 0 would read as deals won for nothing.
+        const QString average =
+            t.DealsWon == 0 ? QStringLiteral("-") : QString::number(t.AverageDeal(), 'f', 1);
+        return QStringList{who, QString::number(t.DealsWon), QString::number(t.GamesWon),
+                           QString::number(t.BestDeal), average};
+    };
+    std::vector<QStringList> rows;
+    for (int seat = 1; seat <= 4; ++seat)
+        rows.push_back(
+            row(QStringLiteral("p%1").arg(seat), statistics.Seats[static_cast<std::size_t>(seat)]));
+    rows.push_back(row(QStringLiteral("People"), statistics.People));
+    rows.push_back(row(QStringLiteral("Computers"), statistics.Computers));
+    return rows;
+}
+
 }  // namespace tolvanis

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "MoveEvent.h"
 
@@ -48,5 +50,10 @@ struct Statistics {
 // The Reset button of the Statistics window: asks first, and empties the statistics only on Yes.
 // True when they were reset.
 bool ResetAfterAsking(Statistics& statistics, Services& services);
+
+// The Statistics window's table as text: the column titles, then one row for each seat, one for
+// the people and one for the computer seats together.
+QStringList StatisticsColumns();
+std::vector<QStringList> StatisticsRows(const Statistics& statistics);
 
 }  // namespace tolvanis

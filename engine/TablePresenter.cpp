@@ -90,9 +90,8 @@ void TablePresenter::Show(const MoveEvent& e) {
                       e.Seat, 0);
             break;
         case EventKind::DealEnded:
-            // A computer that empties its hand says so on its label; a person's label stays.
-            if (e.By == Mover::Computer && e.Seat > 0)
-                g.SetMessage(e.Seat, QLatin1String(MsgFinished), Black, White);
+            // Whoever empties their hand, person or computer, says so on their label.
+            if (e.Seat > 0) g.SetMessage(e.Seat, QLatin1String(MsgFinished), Black, White);
             g.LogMove(QStringLiteral("CLICK ON BOARD TO CONTINUE"), -1, 0);
             t.GameStartClick.Caption = QStringLiteral("click to redeal");
             t.GameStartClick.Visible = true;

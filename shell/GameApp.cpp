@@ -10,6 +10,8 @@
 #include "GameMenus.h"
 #include "HelpViewer.h"
 #include "MovesWindow.h"
+#include "StatisticsWindow.h"
+#include "TableStatusBar.h"
 #include "TableWindow.h"
 #include "Texts.h"
 
@@ -26,6 +28,7 @@ GameApp::~GameApp() {
     services_.LogAddHook = nullptr;
     services_.RepaintHook = nullptr;
     services_.ColorAtHook = nullptr;
+    services_.KeepClearHook = nullptr;
 }
 
 std::optional<QString> GameApp::Start() {
@@ -46,6 +49,7 @@ std::optional<QString> GameApp::Start() {
         statistics_.Record(e, engine_.State);
         // Written at once: the deal counts even if the program does not end cleanly.
         if (statisticsFile_) statisticsFile_->Save(statistics_);
+        if (statisticsView_ && statisticsView_->isVisible()) statisticsView_->Show(statistics_);
     };
     engine_.SetAutoPlayer(&driver_);
     sounds_.Preload({QLatin1String(SndTrade), QLatin1String(SndMup), QLatin1String(SndMenu),
@@ -78,6 +82,10 @@ std::optional<QString> GameApp::Start() {
     services_.DialogParent = main_.get();
     menus_ = new GameMenus(main_->menuBar(), main_.get());
     about_ = new AboutForm(main_.get());
+    statisticsView_ = new StatisticsWindow(main_.get());
+    statisticsView_->ResetRequested = [this] { ResetStatistics(); };
+    services_.KeepClearHook = [this] { return main_ ? main_->KeepClearArea() : QRect(); };
+    main_->SetStatusBarShown(remembered_.StatusBarShown);
     WireMenus();
     connect(main_.get(), &TableWindow::BoardChanged, this, &GameApp::SyncShell);
     main_->installEventFilter(this);
@@ -106,7 +114,10 @@ RememberedSettings GameApp::CurrentSettings() const {
         now.MovesShown = options_->isVisible();
         now.MovesGeometry = options_->saveGeometry();
     }
-    if (main_) now.TableGeometry = main_->saveGeometry();
+    if (main_) {
+        now.TableGeometry = main_->saveGeometry();
+        now.StatusBarShown = main_->StatusBarShown();
+    }
     return now;
 }
 
@@ -124,6 +135,8 @@ void GameApp::WireMenus() {
     const std::pair<const char*, void (GameApp::*)()> commands[] = {
         {"M_Abort", &GameApp::NewDeal},
         {"Showlogx", &GameApp::ShowLog},
+        {"Statisticsx", &GameApp::ShowStatistics},
+        {"StatusBarx", &GameApp::ToggleStatusBar},
         {"M_Help", &GameApp::OpenHelp},
         {"M_About", &GameApp::OpenAbout},
         {"M_Exit", &GameApp::Exit},
@@ -149,7 +162,12 @@ void GameApp::WireMenus() {
 }
 
 void GameApp::SyncShell() {
-    if (menus_) menus_->Sync(engine_.Table);
+    if (menus_) {
+        menus_->Sync(engine_.Table);
+        QAction* statusBar = menus_->Action(QStringLiteral("StatusBarx"));
+        if (main_ && statusBar->isChecked() != main_->StatusBarShown())
+            statusBar->setChecked(main_->StatusBarShown());
+    }
     if (options_) options_->Refresh();
     // Kept as soon as they change, so that a crash later in the run does not lose them.
     SaveSettings();
@@ -169,6 +187,24 @@ void GameApp::ShowLog() {
     options_->show();
     options_->raise();
     options_->activateWindow();
+}
+
+void GameApp::ShowStatistics() {
+    statisticsView_->Show(statistics_);
+    statisticsView_->show();
+    statisticsView_->raise();
+    statisticsView_->activateWindow();
+}
+
+void GameApp::ResetStatistics() {
+    if (!ResetAfterAsking(statistics_, services_)) return;
+    if (statisticsFile_) statisticsFile_->Save(statistics_);
+    statisticsView_->Show(statistics_);
+}
+
+void GameApp::ToggleStatusBar() {
+    main_->SetStatusBarShown(!main_->StatusBarShown());
+    RefreshAll();
 }
 
 void GameApp::OpenHelp() {
@@ -194,6 +230,7 @@ void GameApp::CloseAll() {
     if (closing_) return;
     closing_ = true;
     if (about_) about_->close();
+    if (statisticsView_) statisticsView_->close();
     if (help_) help_->close();
     if (options_) options_->close();
     if (main_) main_->close();
@@ -253,6 +290,7 @@ bool GameApp::eventFilter(QObject* watched, QEvent* event) {
         SaveSettings();
         closing_ = true;
         if (about_) about_->close();
+        if (statisticsView_) statisticsView_->close();
         if (help_) help_->close();
         if (options_) options_->close();
         closing_ = false;

@@ -25,6 +25,7 @@ namespace tolvanis {
 class AboutForm;
 class GameMenus;
 class HelpViewer;
+class StatisticsWindow;
 class TableWindow;
 class MovesWindow;
 
@@ -62,6 +63,7 @@ class GameApp : public QObject {
     MovesWindow* Moves() const { return options_.get(); }
     GameMenus* Menus() const { return menus_; }
     HelpViewer* Help() const { return help_.get(); }
+    StatisticsWindow* StatisticsView() const { return statisticsView_; }
     AboutForm* About() const { return about_; }
 
     // Repaints the table and brings the menus and the Moves window up to date.
@@ -79,6 +81,10 @@ class GameApp : public QObject {
     // The menu commands.
     void NewDeal();
     void ShowLog();
+    void ShowStatistics();
+    // The Reset button of the Statistics window: asks first, then forgets them on file too.
+    void ResetStatistics();
+    void ToggleStatusBar();
     void OpenHelp();
     void OpenAbout();
     void Exit();
@@ -111,8 +117,9 @@ class GameApp : public QObject {
     std::unique_ptr<MovesWindow> options_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<TableWindow> main_;
-    GameMenus* menus_ = nullptr;  // owned by the table window
-    AboutForm* about_ = nullptr;  // owned by the table window
+    GameMenus* menus_ = nullptr;                  // owned by the table window
+    AboutForm* about_ = nullptr;                  // owned by the table window
+    StatisticsWindow* statisticsView_ = nullptr;  // owned by the table window
     bool closing_ = false;
     // Nothing is saved before the windows are shown: an unshown window has no place to keep.
     bool shown_ = false;

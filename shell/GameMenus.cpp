@@ -47,6 +47,8 @@ GameMenus::GameMenus(QMenuBar* bar, QObject* parent) : QObject(parent) {
     QMenu* game = AddMenu(bar, nullptr, "M_Game", "Tolvanis");
     AddCommand(game, "M_Abort", "New Deal");
     AddCommand(game, "Showlogx", "Show Log");
+    AddCommand(game, "Statisticsx", "Statistics");
+    AddCommand(game, "StatusBarx", "Status Bar", true);
     AddSeparator(game, "dash1");
     AddCommand(game, "M_Help", "Help");
     AddCommand(game, "M_About", "About");

@@ -1,4 +1,5 @@
-// The menu bar of the table window: "Tolvanis" (New Deal, Show Log, Help, About, Exit) and
+// The menu bar of the table window: "Tolvanis" (New Deal, Show Log, Statistics, Status Bar, Help,
+// About, Exit) and
 // "Options" (number of players, start player, player types, computer strength, sound). The
 // menus only hold the actions and show the checked and enabled states the engine's board keeps;
 // what a command does is wired by the application.

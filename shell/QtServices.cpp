@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "MessageBoxPlace.h"
+
 namespace tolvanis {
 
 QtServices::QtServices() : rng_(QRandomGenerator::system()->generate64()) {}
@@ -41,14 +43,15 @@ void QtServices::ShowMessage(const QString& text) {
         MessageHook(text);
         return;
     }
-    QMessageBox::information(DialogParent, QStringLiteral("Tolvanis"), text);
+    RunMessageBox(QMessageBox::Information, QStringLiteral("Tolvanis"), text, QMessageBox::Ok,
+                  QMessageBox::NoButton, DialogParent, KeepClearHook);
 }
 
 bool QtServices::Ask(const QString& text) {
     if (AskHook) return AskHook(text);
-    return QMessageBox::question(DialogParent, QStringLiteral("Tolvanis"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return RunMessageBox(QMessageBox::Question, QStringLiteral("Tolvanis"), text,
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, DialogParent,
+                         KeepClearHook) == QMessageBox::Yes;
 }
 
 void QtServices::ClearLog() {

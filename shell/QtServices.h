@@ -42,6 +42,8 @@ class QtServices : public Services {
     std::function<Rgb(int, double, double)> ColorAtHook;
     // Owner of the message boxes, so that they centre on the table.
     QPointer<QWidget> DialogParent;
+    // Where on the screen a message box must not open (the card the player clicks next).
+    std::function<QRect()> KeepClearHook;
     // Tests replace the modal box so that nothing ever blocks them.
     std::function<void(const QString&)> MessageHook;
     std::function<bool(const QString&)> AskHook;

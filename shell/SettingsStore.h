@@ -23,7 +23,8 @@ struct RememberedSettings {
     StartSettings Game;
     // The play-speed slider, 100 (slow) to 5000 (fast).
     int Speed = 4500;
-    bool StatusBarShown = true;
+    // Off until asked for: the table window starts as designed.
+    bool StatusBarShown = false;
     // Each window's QWidget::saveGeometry(): size, place and maximised state. The table is
     // always shown while the game runs; the Moves window only when it was left open.
     QByteArray TableGeometry;

@@ -432,9 +432,20 @@ void TableWidget::mouseMoveEvent(QMouseEvent* event) {
         const QPointF mm = MmFrom(*item, event->position());
         engine_.OnCardMouseMove(item->Index, buttons, shift, mm.x(), mm.y());
     } else {
-        return;
+        // On a back or a label the pointer has left the lifted card, as on the felt.
+        if (engine_.State.HoverCard == -1) return;
+        engine_.DropLift();
     }
     AfterEngine();
+}
+
+void TableWidget::leaveEvent(QEvent* event) {
+    // Off the table, or onto the option box or a colour picker: the hover has ended.
+    if (engine_.State.HoverCard != -1) {
+        engine_.DropLift();
+        AfterEngine();
+    }
+    QWidget::leaveEvent(event);
 }
 
 bool TableWidget::eventFilter(QObject* watched, QEvent* event) {

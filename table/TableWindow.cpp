@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLayout>
 #include <QScreen>
 
 #include <cmath>
@@ -10,6 +11,7 @@
 #include "Engine.h"
 #include "PictureSet.h"
 #include "TableKeys.h"
+#include "TableStatusBar.h"
 #include "TableWidget.h"
 #include "TolvanisVersion.h"
 
@@ -25,6 +27,9 @@ TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* pa
     setCentralWidget(table_);
     keys_ = new TableKeys(engine_, table_);
     table_->setFocus();
+    status_ = new TableStatusBar(this);
+    setStatusBar(status_);
+    status_->hide();
     resize(sizeHint());
 
     auto* fullScreen = new QAction(tr("Full Screen"), this);
@@ -59,6 +64,38 @@ QSize TableWindow::ClientSizeFor(const Board& board) {
 void TableWindow::Refresh() {
     table_->Refresh();
     keys_->Sync();
+    if (StatusBarShown()) status_->Show(StatusOf(engine_.State));
+}
+
+bool TableWindow::StatusBarShown() const {
+    return !status_->isHidden();
+}
+
+void TableWindow::SetStatusBarShown(bool shown) {
+    if (shown == StatusBarShown()) return;
+    if (shown) status_->Show(StatusOf(engine_.State));
+    const int tableHeight = table_->height();
+    status_->setVisible(shown);
+    // A maximised or full-screen window keeps its size and the table gives up the room.
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+    // Otherwise the window grows or shrinks by what the bar takes, so the table keeps its size.
+    layout()->activate();
+    resize(width(), height() + tableHeight - table_->height());
+}
+
+QRect TableWindow::KeepClearArea() const {
+    const Board& t = engine_.Table;
+    QRect area;
+    const ItemRef card{ItemKind::CardImage, engine_.State.TableCard};
+    if (t.IsVisible(card)) area = table_->ItemRect(card);
+    for (const PickerItem& picker : t.ColorPickers) {
+        if (!picker.Visible) continue;
+        area |= table_->ToWidget(
+            QRect(TableWidget::ToPx(picker.Left), TableWidget::ToPx(picker.Top),
+                  TableWidget::ToPx(t.CardWidth), TableWidget::ToPx(t.CardHeight)));
+    }
+    if (area.isEmpty()) return {};
+    return QRect(table_->mapToGlobal(area.topLeft()), area.size());
 }
 
 Rgb TableWindow::ColorAt(int picker, double xMm, double yMm) const {

@@ -13,6 +13,7 @@ namespace tolvanis {
 class Engine;
 class PictureSet;
 class TableKeys;
+class TableStatusBar;
 class TableWidget;
 
 class TableWindow : public QMainWindow {
@@ -39,6 +40,16 @@ class TableWindow : public QMainWindow {
     // Full screen on and off (F11), keeping whether the window was maximised.
     void ToggleFullScreen();
 
+    // The status bar under the table, hidden unless asked for. Showing or hiding it changes the
+    // window's height by the bar's, so the table keeps its size.
+    void SetStatusBarShown(bool shown);
+    bool StatusBarShown() const;
+    TableStatusBar* StatusBar() const { return status_; }
+
+    // Where the table card and any shown colour picker lie on the screen: what a message box
+    // must leave uncovered, since the player's next click goes there. Empty when neither shows.
+    QRect KeepClearArea() const;
+
   signals:
     // The board changed in answer to the mouse (the shell refreshes its menus and windows).
     void BoardChanged();
@@ -50,6 +61,7 @@ class TableWindow : public QMainWindow {
     const PictureSet& pictures_;
     TableWidget* table_ = nullptr;
     TableKeys* keys_ = nullptr;
+    TableStatusBar* status_ = nullptr;
 };
 
 }  // namespace tolvanis

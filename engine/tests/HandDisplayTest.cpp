@@ -131,5 +131,28 @@ TEST_F(HandDisplayTest, ACardLaidOutAgainLosesItsLift) {
     EXPECT_EQ(TopOf(Red(2)), top2) << "lowering after the new layout would push it off its place";
 }
 
+// A hover on a person's turn must not outlive the seat being handed to the computer: the menu's
+// "All Auto Play" or the seat's option box. Once the computer has the seat, no move over the felt
+// would lower the card again.
+TEST_F(HandDisplayTest, HandingTheSeatToTheComputerLowersTheLiftedCard) {
+    const double top2 = TopOf(Red(2));
+    for (int how = 0; how < 3; ++how) {
+        SetUp();
+        eng.OnCardMouseMove(Red(2), 0, 0, 2 + how, 2);  // a move to a new point lifts
+        ASSERT_EQ(TopOf(Red(2)), top2 - LiftStepSide);
+        if (how == 0) eng.CommandAllAutoNoPause();
+        if (how == 1) eng.CommandAllAutoPause();
+        if (how == 2) {
+            eng.OpenSeatOptions(3);
+            eng.OnOptBoxClick(0);  // Human becomes Auto
+            eng.OnOptOk();
+        }
+        EXPECT_EQ(TopOf(Red(2)), top2) << how;
+        EXPECT_EQ(st.HoverCard, -1) << how;
+        eng.OnBoardMouseMove();
+        EXPECT_EQ(TopOf(Red(2)), top2) << how << ": lowered once only";
+    }
+}
+
 }  // namespace
 }  // namespace tolvanis::testing

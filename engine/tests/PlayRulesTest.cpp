@@ -223,6 +223,8 @@ TEST_F(PlayRules, LastCardEndsTheDeal) {
     EXPECT_EQ(tb.GameStartClick.Caption, QStringLiteral("click to redeal"));
     EXPECT_EQ(st.TotPoints[0], 10);
     EXPECT_TRUE(CardsAccountedFor(eng));
+    // A person who empties their hand reads as a computer does, not "your turn".
+    EXPECT_EQ(Caption(1), QStringLiteral("FINISHED"));
 
     // Now every card click is ignored.
     ForgetRecords();
@@ -251,6 +253,7 @@ TEST_F(PlayRules, WildLastCardWaitsForItsColour) {
     PickColor(ColorGreen);
     EXPECT_EQ(st.BoardWait, FlagOn);
     EXPECT_EQ(LogLines().back(), QStringLiteral("CLICK ON BOARD TO CONTINUE"));
+    EXPECT_EQ(Caption(1), QStringLiteral("FINISHED"));
 }
 
 TEST_F(PlayRules, NextHumanWithNothingToPlayOwesOneCard) {
@@ -302,14 +305,16 @@ TEST_F(PlayRules, HintLiftsTheChosenCard) {
     EXPECT_EQ(st.LiftDY, -LiftStepSide);
     EXPECT_EQ(st.HandCount[3], 3) << "a hint plays nothing";
 
-    // Nothing playable: the box still shows, nothing lifts.
+    // Nothing playable: the box says so plainly, nothing lifts.
     ForgetRecords();
     Click(Yellow(1), ButtonLeft, ShiftMask);
     EXPECT_TRUE(sv.Messages.empty()) << "another seat's card gives no hint";
     Lay(Blue(5));
     eng.OnBoardMouseMove();
     Click(Green(4), ButtonMiddle, ShiftMask);
-    EXPECT_EQ(sv.Messages, std::vector<QString>{QStringLiteral("hint !")});
+    EXPECT_EQ(
+        sv.Messages,
+        std::vector<QString>{QStringLiteral("hint ! No card to play: take a card from the deck.")});
     EXPECT_EQ(st.HoverCard, -1);
 }
 

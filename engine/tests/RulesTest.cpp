@@ -58,7 +58,9 @@ TEST_F(Rules, HintNeverLiftsACardThePersonWouldBeRefused) {
     // The computer's choice here is the last +2, which the table refuses a person.
     TwoSeats(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
     Click(Red(ValuePlus2), ButtonLeft, ShiftMask);
-    EXPECT_EQ(sv.Messages, std::vector<QString>{QStringLiteral("hint !")});
+    EXPECT_EQ(
+        sv.Messages,
+        std::vector<QString>{QStringLiteral("hint ! No card to play: take a card from the deck.")});
     EXPECT_EQ(st.HoverCard, -1);
     Click(Red(ValuePlus2));
     EXPECT_EQ(SoundCount(SndErr2), 1) << "the card the hint passed over is indeed refused";

@@ -63,6 +63,22 @@ TEST_F(EngineFixture, StatisticsCountEveryComputerDealOnce) {
     EXPECT_EQ(seatDeals, Deals);
 }
 
+TEST(StatisticsWindowText, OneRowPerSeatThenPeopleAndComputers) {
+    Statistics stats;
+    stats.DealsPlayed = 3;
+    stats.Seats[2] = {2, 1, 90, 150};
+    stats.Computers = stats.Seats[2];
+    stats.Seats[3] = {1, 0, 12, 12};
+    stats.People = stats.Seats[3];
+    const std::vector<QStringList> rows = StatisticsRows(stats);
+    ASSERT_EQ(rows.size(), 6u);
+    EXPECT_EQ(StatisticsColumns().size(), rows[0].size());
+    EXPECT_EQ(rows[1], (QStringList{"p2", "2", "1", "90", "75.0"}));
+    EXPECT_EQ(rows[0], (QStringList{"p1", "0", "0", "0", "-"})) << "no average without a deal won";
+    EXPECT_EQ(rows[4], (QStringList{"People", "1", "0", "12", "12.0"}));
+    EXPECT_EQ(rows[5], (QStringList{"Computers", "2", "1", "90", "75.0"}));
+}
+
 TEST(StatisticsFileText, ReadsBackWhatItWrote) {
     Statistics stats;
     stats.DealsPlayed = 3;

@@ -37,6 +37,10 @@ class GameHarness {
             qFatal("the game could not start: %s", qPrintable(*error));
         }
         app->Services().MessageHook = [this](const QString& text) { Messages.push_back(text); };
+        app->Services().AskHook = [this](const QString& text) {
+            Questions.push_back(text);
+            return Answer;
+        };
         app->Sounds().Observer = [this](const QString& name) { Sounds.push_back(name); };
         // The Strong player's moves repeat at any budget; a short one keeps long runs quick.
         app->Driver().Strong().Budget = 300;
@@ -86,6 +90,9 @@ class GameHarness {
 
     std::unique_ptr<GameApp> app;
     std::vector<QString> Messages;
+    std::vector<QString> Questions;
+    // What every question is answered.
+    bool Answer = false;
     std::vector<QString> Sounds;
 };
 

@@ -38,7 +38,7 @@ class SettingsStoreTest : public QObject {
         r.Game.Seats[1] = {true, false, true};
         r.Game.Seats[3] = {false, false, false};
         r.Speed = 1234;
-        r.StatusBarShown = false;
+        r.StatusBarShown = true;
         r.TableGeometry = QByteArray("\x01\x00\xff table", 10);
         r.MovesGeometry = QByteArray("moves");
         r.MovesShown = true;
