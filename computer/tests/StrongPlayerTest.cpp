@@ -8,6 +8,7 @@
 
 #include "AutoTurns.h"
 #include "CardChoice.h"
+#include "DealInPlay.h"
 #include "EngineFixture.h"
 #include "MoveOptions.h"
 #include "SeatKnowledge.h"
@@ -20,32 +21,6 @@ namespace {
 
 // Little thinking keeps the tests quick; the choices stay repeatable at any budget.
 constexpr std::int64_t TestBudget = 3000;
-
-// Positions of real seeded deals: every seat a pausing computer seat, so that each click on
-// the table plays exactly one turn and leaves the next seat to move.
-class DealInPlay {
-  public:
-    DealInPlay(std::uint64_t seed, int players) : sv(seed), eng(sv), driver(eng) {
-        sv.RecordLog = false;
-        sv.RecordSounds = false;
-        eng.SetAutoPlayer(&driver);
-        eng.Load(TestCardWidth, TestCardHeight);
-        if (players != 4) eng.CommandNumberOfPlayers(players);
-        eng.CommandAllAutoPause();
-        eng.State.DelayUnits = 0;
-    }
-    // Plays `turns` turns of the deal; false when the deal ended before.
-    bool Play(int turns) {
-        for (int i = 0; i < turns; ++i) {
-            eng.OnBoardMouseUp(ButtonLeft, 0);
-            if (eng.State.BoardWait == FlagOn) return false;
-        }
-        return true;
-    }
-    FakeServices sv;
-    Engine eng;
-    AutoTurns driver;
-};
 
 StrongMove ChooseWithSeed(const GameState& s, std::uint64_t seed) {
     FakeServices sv(seed);
@@ -148,6 +123,43 @@ TEST(SeatKnowledgeTest, AMadeUpDealKeepsWhatTheSeatSeesAndLosesNoCard) {
         for (int pos = s.HandCount[0] - seenInPile + 1; pos <= s.HandCount[0]; ++pos)
             EXPECT_EQ(w.Hand[0][pos], s.Hand[0][pos]);
     }
+}
+
+TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
+    // Seat 3 takes a card for want of a red card or a 6; seat 1, to move, deals the three cards
+    // seat 3 held then without either, and the card it took from anything.
+    NewPosition(2, Red(5));
+    Give(1, {Red(6), Red(8), Blue(1)});
+    Give(3, {Green(1), Green(2), Yellow(3)});
+    Click(Red(6));
+    ClickPile();
+    ASSERT_EQ(st.CurrentSeat, 1);
+    SeatKnowledge k(st, 1);
+    ASSERT_EQ(k.Lacks(3).size(), 1u);
+    EXPECT_EQ(k.Lacks(3)[0].Color, ColorRed);
+    EXPECT_EQ(k.Lacks(3)[0].Value, 6);
+    EXPECT_EQ(k.Lacks(3)[0].Cards, 3);
+
+    std::mt19937_64 rng(3);
+    int lacking = 0, redOrSix = 0;
+    for (int round = 0; round < 200; ++round) {
+        GameState world = st;
+        k.MakeWorld(world, rng);
+        int fits = 0;
+        for (int pos = 1; pos <= world.HandCount[3]; ++pos) {
+            const int card = world.Hand[3][pos];
+            fits += world.CardColor[card] != ColorRed && world.CardValue[card] != 6;
+        }
+        EXPECT_GE(fits, 3);
+        lacking += fits == 4;
+        redOrSix += fits == 3;
+    }
+    EXPECT_GT(redOrSix, 20) << "the card taken may be anything";
+    EXPECT_GT(lacking, 20);
+
+    // Had seat 3 played a card since, it might have been one of those three.
+    st.CardsPlayed[3] += 1;
+    EXPECT_EQ(SeatKnowledge(st, 1).Lacks(3)[0].Cards, 2);
 }
 
 TEST_F(PositionTest, OwedCardsArePassedOnByEveryColourOrTaken) {
