@@ -72,6 +72,22 @@ struct GameState {
     // front into the hand that takes them. The computer's look-ahead trusts only these, its own
     // hand and the counts.
     std::array<bool, CardSlots> CardSeen{};
+    // What the seats showed they lack. Taking one card without answering an attack is allowed
+    // only with nothing of the colour to follow or of the table's value in hand (wild cards
+    // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. A seat told
+    // it has nothing to play was found to hold no wild card either. The latest few per seat,
+    // with the cards the seat held then and the cards it had played by then.
+    struct Lack {
+        int Color = 0;
+        int Value = 0;
+        int Held = 0;
+        int Played = 0;
+        bool Wild = false;  // no wild card either
+    };
+    static constexpr int LacksKept = 4;
+    std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
+    std::array<int, SeatSlots> LacksNoted{};   // this deal's, the latest at LacksNoted % LacksKept
+    std::array<int, SeatSlots> CardsPlayed{};  // cards each seat played in this deal
 
     // Turn state.
     int NumPlayers = 4;
@@ -128,6 +144,17 @@ struct GameState {
     bool IsAuto(int seat) const { return SeatMode[seat] == FlagOn; }
     bool Pauses(int seat) const { return SeatMode[seat + PauseOffset] == FlagOn; }
     bool IsHidden(int seat) const { return SeatMode[seat + HideOffset] == FlagOn; }
+
+    // The seat, about to take one card that answers no attack, lacks the table's colour and value.
+    void NoteLack(int seat) {
+        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {TableColor, CardValue[TableCard],
+                                                       HandCount[seat], CardsPlayed[seat],
+                                                       PendingDraw[seat] == 1};
+    }
+    void ForgetLacks() {
+        LacksNoted.fill(0);
+        CardsPlayed.fill(0);
+    }
 
     // Recomputes CountByColor and CountByValue of one seat from its hand.
     void RecountHand(int seat) {

@@ -11,6 +11,7 @@
 #include "HelpViewer.h"
 #include "MovesWindow.h"
 #include "StatisticsWindow.h"
+#include "TableFonts.h"
 #include "TableStatusBar.h"
 #include "TableWindow.h"
 #include "Texts.h"
@@ -32,6 +33,7 @@ GameApp::~GameApp() {
 }
 
 std::optional<QString> GameApp::Start() {
+    const FontWarmUp fonts;
     if (auto error = pictures_.Load(PictureSet::DefaultSearchDirs())) return error;
     if (settings_.Seed) services_.UseSeed(*settings_.Seed);
 
