@@ -108,6 +108,13 @@ struct TakeFlight {
     int Picture = -1;
 };
 
+// A card the table refused. The widget outlines it in red for a moment for each new serial, so
+// that a refusal shows also with the sound off; the state never waits for it.
+struct RefusedCard {
+    std::uint32_t Serial = 0;
+    int Card = 0;
+};
+
 class Board {
   public:
     std::array<ImageItem, CardSlots> CardImage{};
@@ -121,6 +128,7 @@ class Board {
     MenuItems Menu;
     std::array<bool, 4> ScoreRowVisible{true, true, true, true};
     TakeFlight Flight;
+    RefusedCard Refused;
 
     // Size of every card picture in millimetres (all cells of the strips are equal).
     double CardWidth = 18.8;

@@ -117,6 +117,8 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
     CheckAndPlay(owner);
     if (s.PlayedCard == -1) {
         PlaySound(SndErr2);
+        ++Table.Refused.Serial;
+        Table.Refused.Card = index;
         return;
     }
 

@@ -72,6 +72,11 @@ TableWidget::TableWidget(Engine& engine, const PictureSet& pictures, QWidget* pa
                 update();
             });
     connect(&flightAnimation_, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
+    refusalTimer_.setSingleShot(true);
+    refusalTimer_.setInterval(RefusalMs);
+    connect(&refusalTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    // A refusal before the table was made is old news.
+    seenRefusal_ = engine_.Table.Refused.Serial;
 }
 
 void TableWidget::BuildOptionFrame() {
@@ -211,7 +216,34 @@ bool TableWidget::FlightRunning() const {
 void TableWidget::Refresh() {
     SyncWindowed();
     CheckFlight();
+    CheckRefusal();
     update();
+}
+
+bool TableWidget::RefusalShowing() const {
+    return refusalTimer_.isActive();
+}
+
+void TableWidget::CheckRefusal() {
+    const tolvanis::RefusedCard& now = engine_.Table.Refused;
+    if (now.Serial == seenRefusal_) return;
+    seenRefusal_ = now.Serial;
+    refusedCard_ = now.Card;
+    refusalTimer_.start();
+}
+
+void TableWidget::PaintRefusal(QPainter& p) const {
+    if (!RefusalShowing()) return;
+    const ItemRef card{ItemKind::CardImage, refusedCard_};
+    if (!engine_.Table.IsVisible(card)) return;
+    const double width = std::max(2.0, 3.0 * Scale());
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(220, 0, 0), width));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(ItemRect(card)).adjusted(width / 2, width / 2, -width / 2, -width / 2),
+                      3 * Scale(), 3 * Scale());
+    p.restore();
 }
 
 void TableWidget::AfterEngine() {
@@ -367,6 +399,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     }
     if (FlightRunning())
         PaintPicture(p, flight_.Picture, QPoint(ToPx(flightPos_.x()), ToPx(flightPos_.y())));
+    PaintRefusal(p);
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {

@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QPoint>
 #include <QPointer>
+#include <QTimer>
 #include <QVariantAnimation>
 #include <QWidget>
 
@@ -74,6 +75,11 @@ class TableWidget : public QWidget {
     QPointF MmFrom(ItemRef item, QPointF widgetPos) const;
 
     bool FlightRunning() const;
+    // The red outline of a refused card shows for a moment (RefusalMs), without holding anything
+    // up.
+    static constexpr int RefusalMs = 300;
+    bool RefusalShowing() const;
+    int RefusalCard() const { return refusedCard_; }
     QPointF FlightPositionMm() const { return flightPos_; }
 
     // The option box and its parts; null until the board first shows it.
@@ -101,6 +107,8 @@ class TableWidget : public QWidget {
     // Sizes, places and sets the fonts of the option box's parts for the current scale.
     void ScaleOptionFrame();
     void CheckFlight();
+    void CheckRefusal();
+    void PaintRefusal(class QPainter& p) const;
     void AfterEngine();
     void BuildOptionFrame();
 
@@ -122,6 +130,9 @@ class TableWidget : public QWidget {
     TakeFlight flight_;
     QPointF flightPos_;
     QVariantAnimation flightAnimation_;
+    std::uint32_t seenRefusal_ = 0;
+    int refusedCard_ = 0;
+    QTimer refusalTimer_;
 };
 
 }  // namespace tolvanis

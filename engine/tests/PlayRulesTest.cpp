@@ -32,8 +32,11 @@ TEST_F(PlayRules, ColourOrValueFollows) {
 
     TwoSeats(Red(5), hand);
     const GameState before = st;
+    const std::uint32_t refusals = tb.Refused.Serial;
     EXPECT_FALSE(Accepted(Green(9)));
     EXPECT_EQ(st.PlayedCard, -1);
+    EXPECT_EQ(tb.Refused.Serial, refusals + 1) << "the table shows the refusal too";
+    EXPECT_EQ(tb.Refused.Card, Green(9));
     EXPECT_EQ(sv.Sounds, std::vector<QString>{QStringLiteral("vrkerr2")});
     EXPECT_EQ(st.Hand, before.Hand);
     EXPECT_EQ(st.CurrentSeat, 1);
