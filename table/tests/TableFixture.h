@@ -13,9 +13,9 @@
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
-#include "TableWindow.h"
 #include "PictureSet.h"
 #include "TableWidget.h"
+#include "TableWindow.h"
 
 namespace tolvanis::testing {
 
@@ -54,8 +54,8 @@ struct TableRig {
         s.CurrentSeat = 1;
         s.PendingDraw.fill(0);
         s.ColorWait = 0;
-        s.BoardWait = FlagOff;
-        s.AutoBusy = FlagOff;
+        s.BoardWait = false;
+        s.AutoBusy = false;
         s.HoverCard = -1;
         s.LiftDX = s.LiftDY = 0;
     }

@@ -77,7 +77,7 @@ constexpr double CellWidthMm = 71 * 25.4 / 96, CellHeightMm = 96 * 25.4 / 96;
 void PrintState(const Engine& e) {
     const GameState& s = e.State;
     std::fprintf(stderr, "  current=%d direction=%d table=%d tablecolor=%d pile=%d\n",
-                 s.CurrentSeat, s.Direction, s.TableCard, s.TableColor, s.HandCount[0]);
+                 s.CurrentSeat, int(s.Direction), s.TableCard, s.TableColor, s.HandCount[0]);
     for (int seat = 0; seat <= 4; ++seat) {
         std::fprintf(stderr, "  seat %d (%d, owes %d):", seat, s.HandCount[seat],
                      s.PendingDraw[seat]);
@@ -170,11 +170,11 @@ int main(int argc, char** argv) {
     for (deal = 1; deal <= o.deals; ++deal) {
         dealMoves = 0;
         dealFailed = false;
-        if (s.BoardWait == FlagOn || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
+        if (s.BoardWait || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
         const std::array<int, 4> before = s.TotPoints;
-        for (int clicks = 0; clicks < 4 && s.BoardWait == FlagOff && !dealFailed; ++clicks)
+        for (int clicks = 0; clicks < 4 && !s.BoardWait && !dealFailed; ++clicks)
             e.OnBoardMouseUp(ButtonLeft, 0);  // the computer seats play the deal through
-        if (!dealFailed && s.BoardWait != FlagOn) {
+        if (!dealFailed && !s.BoardWait) {
             std::fprintf(stderr, "violation in deal %ld: the computer stopped before the end\n",
                          deal);
             PrintState(e);
@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
         if (dealFailed) {
             ++violations;
             e.StartNewDeal();
-            s.BoardWait = FlagOn;
+            s.BoardWait = true;
             continue;
         }
         for (int seat = 1; seat <= 4; ++seat) {
@@ -192,7 +192,7 @@ int main(int argc, char** argv) {
                 points[seat] += s.TotPoints[seat - 1] - before[seat - 1];
             }
         }
-        if (s.GameOver == FlagOn) ++games;
+        if (s.GameOver) ++games;
         if (o.trace) {
             std::printf("deal=%ld players=%d\nshuffle=", deal, s.NumPlayers);
             for (int i = 1; i <= DeckSize; ++i)
