@@ -6,6 +6,11 @@
 #include <QPainter>
 #include <QtMath>
 
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "InputCodes.h"
 #include "Runtime.h"
 #include "SystemColors.h"
 
@@ -47,21 +52,26 @@ class LinePart : public QWidget {
     bool transparent_ = false;
 };
 
-}  // namespace pavrel
-
-using pavrel::LinePart;
-
 namespace {
 
-constexpr uint32_t kDefaultEdge = pavrel::kSysWindowText;
-constexpr uint32_t kDefaultBackColor = pavrel::kSysCaptionText;
+constexpr uint32_t kDefaultEdge = kSysWindowText;
+constexpr uint32_t kDefaultBackColor = kSysCaptionText;
 constexpr short kDefaultDrawStyle = 5;
 constexpr float kDefaultFontSize = 8.0f;
+
+// The ranges the setters accept, which a stored value must also keep.
+constexpr int kMinBorderWidth = 1, kMaxBorderWidth = 8192;
+constexpr int kMinDrawStyle = 0, kMaxDrawStyle = 6;
+constexpr double kMaxFontSize = 2160.0;
 
 const QString kInvalidValue = QStringLiteral("Invalid property value");
 
 void requireShort(int value) {
-    if (value < -32768 || value > 32767) throw pavrel::RuntimeError(6, QStringLiteral("Overflow"));
+    if (value < -32768 || value > 32767) throw RuntimeError(6, QStringLiteral("Overflow"));
+}
+
+bool fontSizeAccepted(double points) {
+    return points > 0.0 && points <= kMaxFontSize;  // false for NaN too
 }
 
 // Runs a typed setter for a write by name, turning its error into a warning.
@@ -69,7 +79,7 @@ template <typename Setter>
 void writeByName(const char* name, Setter&& set) {
     try {
         set();
-    } catch (const pavrel::RuntimeError& error) {
+    } catch (const RuntimeError& error) {
         qWarning("Pavrel.%s: error %d, %s", name, error.number(), error.what());
     }
 }
@@ -84,89 +94,66 @@ uint32_t colorFromVariant(const QVariant& value) {
     return uint32_t(value.toLongLong());
 }
 
-short mouseButtons(Qt::MouseButtons buttons) {
-    short code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-short shiftState(Qt::KeyboardModifiers modifiers) {
-    short code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
-}
-
-// Hosts expect the classic virtual-key numbers, not Qt's key codes.
-short keyCode(int key) {
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return short(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return short(112 + (key - Qt::Key_F1));
-    switch (key) {
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Pause:
-            return 19;
-        case Qt::Key_CapsLock:
-            return 20;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Asterisk:
-            return 106;
-        case Qt::Key_Plus:
-            return 107;
-        case Qt::Key_Minus:
-            return 109;
-        case Qt::Key_Period:
-            return 110;
-        case Qt::Key_Slash:
-            return 111;
-        default:
-            return short(key & 0x7FFF);
-    }
+// A stored whole number inside [low, high], or nothing for another value or no number at all.
+std::optional<int> storedWhole(const QVariant& value, int low, int high) {
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !(number >= low && number <= high) || number != std::floor(number))
+        return std::nullopt;
+    return int(number);
 }
 
 }  // namespace
 
-Pavrel::Pavrel(QWidget* parent)
-    : QWidget(parent), foreColor_(pavrel::kSysButtonText), backColor_(pavrel::kSysButtonFace) {
+class PavrelPrivate {
+  public:
+    enum Edge { Top, Left, Bottom, Right, InnerRight, InnerBottom };
+
+    explicit PavrelPrivate(Pavrel* owner) : q(owner) {}
+
+    void PaintBox();
+    void ShowPressedLook();
+    void ShowRaisedLook();
+    void SetBorderStyle(short style);
+    void FitCaption() { label->adjustSize(); }
+    void ApplyCaptionColors();
+    QFont AmbientFont() const;
+
+    void HandleMouseDown(QMouseEvent* event, QPointF twips);
+    void HandleMouseUp(QMouseEvent* event, QPointF twips, bool overControl);
+    void HandleMouseMove(QMouseEvent* event, QPointF twips);
+
+    // A stored value the setter would refuse falls back to its default, with a warning.
+    template <typename T>
+    T Checked(const char* key, std::optional<T> value, T fallback) const {
+        if (value) return *value;
+        qWarning("Pavrel: stored %s is out of range; using %s", key,
+                 qPrintable(QVariant::fromValue(fallback).toString()));
+        return fallback;
+    }
+
+    Pavrel* q;
+    QLabel* label = nullptr;           // Label1
+    std::array<LinePart*, 6> lines{};  // Line1..Line6 by Edge
+    uint32_t foreColor = kSysButtonText;
+    uint32_t maskColor = 0;
+    uint32_t picBack = 0;
+    uint32_t backColor = kSysButtonFace;
+    short drawStyle = kDefaultDrawStyle;
+    short borderStyle = 0;
+    QPixmap picture;
+    QPointF picturePos;
+    bool pressedInside = false;  // a press started the current click on the control or caption
+    bool painting = false;
+};
+
+}  // namespace pavrel
+
+using pavrel::LinePart;
+using pavrel::PavrelPrivate;
+using Edge = PavrelPrivate::Edge;
+
+Pavrel::Pavrel(QWidget* parent) : QWidget(parent), d(std::make_unique<PavrelPrivate>(this)) {
     pavrel::detail::instanceCreated();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -174,27 +161,30 @@ Pavrel::Pavrel(QWidget* parent)
     resize(kNewWidthTwips / kTwipsPerPixel, kNewHeightTwips / kTwipsPerPixel);
 
     // The parts as the control was designed: created in stacking order, caption at the bottom.
-    label_ = new QLabel(QStringLiteral("Button"), this);
-    label_->setObjectName(QStringLiteral("Label1"));
-    label_->setMouseTracking(true);
-    label_->setAutoFillBackground(true);
-    label_->installEventFilter(this);
-    FitCaption();
+    d->label = new QLabel(QStringLiteral("Button"), this);
+    d->label->setObjectName(QStringLiteral("Label1"));
+    d->label->setMouseTracking(true);
+    d->label->setAutoFillBackground(true);
+    d->label->installEventFilter(this);
+    d->FitCaption();
     const uint32_t initialColors[] = {pavrel::kSys3DHighlight,  pavrel::kSys3DHighlight,
                                       pavrel::kSysButtonShadow, pavrel::kSysButtonShadow,
                                       pavrel::kSysWindowText,   pavrel::kSysWindowText};
-    // Edge order in lines_ is Top, Left, Bottom, Right, InnerRight, InnerBottom; the part names
+    // Edge order in lines is Top, Left, Bottom, Right, InnerRight, InnerBottom; the part names
     // follow the control's own numbering.
     const char* names[] = {"Line1", "Line2", "Line3", "Line4", "Line5", "Line6"};
     for (int i = 0; i < 6; ++i)
-        lines_[i] = new LinePart(this, QString::fromLatin1(names[i]), initialColors[i]);
-    ApplyCaptionColors();
+        d->lines[i] = new LinePart(this, QString::fromLatin1(names[i]), initialColors[i]);
+    d->ApplyCaptionColors();
 
     SetPicBack(pavrel::kSysButtonFace);
-    PaintBox();
+    d->PaintBox();
 }
 
 Pavrel::~Pavrel() {
+    // The parts outlive the private part by a moment (QWidget deletes them); the caption must
+    // not reach the filter then.
+    d->label->removeEventFilter(this);
     pavrel::detail::instanceDestroyed();
 }
 
@@ -203,161 +193,248 @@ QSize Pavrel::sizeHint() const {
 }
 
 // ---- properties ----------------------------------------------------------------------------
+// Each setter names its key to the host after every assignment; the NOTIFY signal only when the
+// value really changed.
+
+uint32_t Pavrel::ForeColor() const {
+    return d->foreColor;
+}
 
 void Pavrel::SetForeColor(uint32_t New_ForeColor) {
-    foreColor_ = New_ForeColor;
-    ApplyCaptionColors();
+    const bool changed = d->foreColor != New_ForeColor;
+    d->foreColor = New_ForeColor;
+    d->ApplyCaptionColors();
     emit PropertyChanged(QStringLiteral("ForeColor"));
+    if (changed) emit ForeColorChanged();
+}
+
+bool Pavrel::Enabled() const {
+    return isEnabled();
 }
 
 void Pavrel::SetEnabled(bool New_Enabled) {
+    const bool changed = isEnabled() != New_Enabled;
     QWidget::setEnabled(New_Enabled);
     emit PropertyChanged(QStringLiteral("Enabled"));
+    if (changed) emit EnabledChanged();
 }
 
 QFont Pavrel::Font() const {
-    return label_->font();
+    return d->label->font();
 }
 
 void Pavrel::SetFont(const QFont& New_Font) {
-    label_->setFont(New_Font);
-    FitCaption();
+    const QFont before = d->label->font();
+    d->label->setFont(New_Font);
+    d->FitCaption();
     emit PropertyChanged(QStringLiteral("Font"));
-    PaintBox();
+    d->PaintBox();
+    if (d->label->font() != before) {
+        emit FontChanged();
+        if (before.pointSizeF() != New_Font.pointSizeF()) emit FontSizeChanged();
+        if (before.bold() != New_Font.bold()) emit FontBoldChanged();
+    }
 }
 
 QString Pavrel::Caption() const {
-    return label_->text();
+    return d->label->text();
 }
 
 void Pavrel::SetCaption(const QString& New_Caption) {
-    label_->setText(New_Caption);
-    FitCaption();
+    const bool changed = d->label->text() != New_Caption;
+    d->label->setText(New_Caption);
+    d->FitCaption();
     emit PropertyChanged(QStringLiteral("Caption"));
+    if (changed) emit CaptionChanged();
 }
 
 short Pavrel::BorderWidth() const {
-    return short(lines_[Top]->lineWidth());
+    return short(d->lines[Edge::Top]->lineWidth());
 }
 
 void Pavrel::SetBorderWidth(short New_BorderWidth) {
-    if (New_BorderWidth < 1 || New_BorderWidth > 8192)
-        throw pavrel::RuntimeError(380, kInvalidValue);
-    for (Edge edge : {Top, Left, Bottom, Right})
-        lines_[edge]->setLineWidth(New_BorderWidth);
+    if (New_BorderWidth < pavrel::kMinBorderWidth || New_BorderWidth > pavrel::kMaxBorderWidth)
+        throw pavrel::RuntimeError(380, pavrel::kInvalidValue);
+    const bool changed = BorderWidth() != New_BorderWidth;
+    for (Edge edge : {Edge::Top, Edge::Left, Edge::Bottom, Edge::Right})
+        d->lines[edge]->setLineWidth(New_BorderWidth);
     emit PropertyChanged(QStringLiteral("BorderWidth"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) emit BorderWidthChanged();
 }
 
 uint32_t Pavrel::BorderTop() const {
-    return lines_[Top]->color();
+    return d->lines[Edge::Top]->color();
 }
 void Pavrel::SetBorderTop(uint32_t New_BorderTop) {
-    lines_[Top]->setColor(New_BorderTop);
+    const bool changed = BorderTop() != New_BorderTop;
+    d->lines[Edge::Top]->setColor(New_BorderTop);
     emit PropertyChanged(QStringLiteral("BorderTop"));
+    if (changed) emit BorderTopChanged();
 }
 
 uint32_t Pavrel::BorderLeft() const {
-    return lines_[Left]->color();
+    return d->lines[Edge::Left]->color();
 }
 void Pavrel::SetBorderLeft(uint32_t New_BorderLeft) {
-    lines_[Left]->setColor(New_BorderLeft);
+    const bool changed = BorderLeft() != New_BorderLeft;
+    d->lines[Edge::Left]->setColor(New_BorderLeft);
     emit PropertyChanged(QStringLiteral("BorderLeft"));
+    if (changed) emit BorderLeftChanged();
 }
 
 uint32_t Pavrel::BorderRight() const {
-    return lines_[Right]->color();
+    return d->lines[Edge::Right]->color();
 }
 void Pavrel::SetBorderRight(uint32_t New_BorderRight) {
-    lines_[Right]->setColor(New_BorderRight);
+    const bool changed = BorderRight() != New_BorderRight;
+    d->lines[Edge::Right]->setColor(New_BorderRight);
     emit PropertyChanged(QStringLiteral("BorderRight"));
+    if (changed) emit BorderRightChanged();
 }
 
 uint32_t Pavrel::BorderBottom() const {
-    return lines_[Bottom]->color();
+    return d->lines[Edge::Bottom]->color();
 }
 void Pavrel::SetBorderBottom(uint32_t New_BorderBottom) {
-    lines_[Bottom]->setColor(New_BorderBottom);
+    const bool changed = BorderBottom() != New_BorderBottom;
+    d->lines[Edge::Bottom]->setColor(New_BorderBottom);
     emit PropertyChanged(QStringLiteral("BorderBottom"));
+    if (changed) emit BorderBottomChanged();
+}
+
+uint32_t Pavrel::MaskColor() const {
+    return d->maskColor;
 }
 
 void Pavrel::SetMaskColor(uint32_t New_MaskColor) {
-    maskColor_ = New_MaskColor;
+    const bool changed = d->maskColor != New_MaskColor;
+    d->maskColor = New_MaskColor;
     emit PropertyChanged(QStringLiteral("MaskColor"));
+    if (changed) emit MaskColorChanged();
+}
+
+QPixmap Pavrel::Picture() const {
+    return d->picture;
 }
 
 void Pavrel::SetPicture(const QPixmap& New_Picture) {
-    picture_ = New_Picture;
+    // Pixmaps compare by identity: the same picture assigned again is no change.
+    const bool changed = d->picture.cacheKey() != New_Picture.cacheKey();
+    d->picture = New_Picture;
     emit PropertyChanged(QStringLiteral("Picture"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) emit PictureChanged();
 }
 
 QString Pavrel::ToolTipText() const {
-    return label_->toolTip();
+    return d->label->toolTip();
 }
 
 void Pavrel::SetToolTipText(const QString& New_ToolTipText) {
-    label_->setToolTip(New_ToolTipText);
+    const bool changed = ToolTipText() != New_ToolTipText;
+    d->label->setToolTip(New_ToolTipText);
     emit PropertyChanged(QStringLiteral("ToolTipText"));
+    if (changed) emit ToolTipTextChanged();
+}
+
+short Pavrel::DrawStyle() const {
+    return d->drawStyle;
 }
 
 void Pavrel::SetDrawStyle(short New_DrawStyle) {
-    if (New_DrawStyle < 0 || New_DrawStyle > 6) throw pavrel::RuntimeError(380, kInvalidValue);
-    drawStyle_ = New_DrawStyle;
+    if (New_DrawStyle < pavrel::kMinDrawStyle || New_DrawStyle > pavrel::kMaxDrawStyle)
+        throw pavrel::RuntimeError(380, pavrel::kInvalidValue);
+    const bool changed = d->drawStyle != New_DrawStyle;
+    d->drawStyle = New_DrawStyle;
     emit PropertyChanged(QStringLiteral("DrawStyle"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) emit DrawStyleChanged();
 }
 
 float Pavrel::FontSize() const {
-    return float(label_->font().pointSizeF());
+    return float(d->label->font().pointSizeF());
 }
 
 void Pavrel::SetFontSize(float New_FontSize) {
-    if (!(New_FontSize > 0.0f && New_FontSize <= 2160.0f))
-        throw pavrel::RuntimeError(380, kInvalidValue);
-    QFont font = label_->font();
+    if (!pavrel::fontSizeAccepted(New_FontSize))
+        throw pavrel::RuntimeError(380, pavrel::kInvalidValue);
+    const bool changed = FontSize() != New_FontSize;
+    QFont font = d->label->font();
     font.setPointSizeF(New_FontSize);
-    label_->setFont(font);
-    FitCaption();
+    d->label->setFont(font);
+    d->FitCaption();
     emit PropertyChanged(QStringLiteral("FontSize"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) {
+        emit FontSizeChanged();
+        emit FontChanged();
+    }
 }
 
 bool Pavrel::FontBold() const {
-    return label_->font().bold();
+    return d->label->font().bold();
 }
 
 void Pavrel::SetFontBold(bool New_FontBold) {
-    QFont font = label_->font();
+    const bool changed = FontBold() != New_FontBold;
+    QFont font = d->label->font();
     font.setBold(New_FontBold);
-    label_->setFont(font);
-    FitCaption();
+    d->label->setFont(font);
+    d->FitCaption();
     emit PropertyChanged(QStringLiteral("FontBold"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) {
+        emit FontBoldChanged();
+        emit FontChanged();
+    }
+}
+
+uint32_t Pavrel::PicBack() const {
+    return d->picBack;
 }
 
 void Pavrel::SetPicBack(uint32_t New_PicBack) {
-    picBack_ = New_PicBack;
+    const bool changed = d->picBack != New_PicBack;
+    d->picBack = New_PicBack;
     emit PropertyChanged(QStringLiteral("PicBack"));
-    PaintBox();
+    d->PaintBox();
+    if (changed) emit PicBackChanged();
+}
+
+short Pavrel::BorderStyle() const {
+    return d->borderStyle;
+}
+
+uint32_t Pavrel::BackColor() const {
+    return d->backColor;
+}
+
+QPointF Pavrel::PicturePosition() const {
+    return d->picturePos;
 }
 
 void Pavrel::WriteBorderWidth(int value) {
-    writeByName("BorderWidth", [&] {
-        requireShort(value);
+    pavrel::writeByName("BorderWidth", [&] {
+        pavrel::requireShort(value);
         SetBorderWidth(short(value));
     });
 }
 
 void Pavrel::WriteDrawStyle(int value) {
-    writeByName("DrawStyle", [&] {
-        requireShort(value);
+    pavrel::writeByName("DrawStyle", [&] {
+        pavrel::requireShort(value);
         SetDrawStyle(short(value));
     });
 }
 
 void Pavrel::WriteFontSize(double value) {
-    writeByName("FontSize", [&] { SetFontSize(float(value)); });
+    // Checked in double first: a double beyond float's range would be undefined as a float.
+    pavrel::writeByName("FontSize", [&] {
+        if (!pavrel::fontSizeAccepted(value))
+            throw pavrel::RuntimeError(380, pavrel::kInvalidValue);
+        SetFontSize(float(value));
+    });
 }
 
 // ---- methods -------------------------------------------------------------------------------
@@ -367,73 +444,93 @@ void Pavrel::Refresh() {
 }
 
 void Pavrel::KeepDown() {
-    ShowPressedLook();
+    d->ShowPressedLook();
 }
 
 void Pavrel::KeepUp() {
-    ShowRaisedLook();
+    d->ShowRaisedLook();
 }
 
 // ---- host steps ----------------------------------------------------------------------------
 
 void Pavrel::InitProperties() {
-    PaintBox();
+    d->PaintBox();
 }
 
-QFont Pavrel::AmbientFont() const {
-    return parentWidget() ? parentWidget()->font() : QApplication::font();
+QFont PavrelPrivate::AmbientFont() const {
+    return q->parentWidget() ? q->parentWidget()->font() : QApplication::font();
 }
 
 void Pavrel::ReadProperties(pavrel::PropertyBag& bag) {
-    foreColor_ = colorFromVariant(bag.ReadProperty("ForeColor", uint(pavrel::kSysButtonText)));
+    using pavrel::colorFromVariant;
+    d->foreColor = colorFromVariant(bag.ReadProperty("ForeColor", uint(pavrel::kSysButtonText)));
     QWidget::setEnabled(bag.ReadProperty("Enabled", true).toBool());
-    label_->setFont(bag.ReadProperty("Font", AmbientFont()).value<QFont>());
-    label_->setText(bag.ReadProperty("Caption", QStringLiteral("Label1")).toString());
-    const int width = bag.ReadProperty("BorderWidth", 1).toInt();
-    for (Edge edge : {Top, Left, Bottom, Right})
-        lines_[edge]->setLineWidth(width);
-    lines_[Top]->setColor(colorFromVariant(bag.ReadProperty("BorderTop", uint(kDefaultEdge))));
-    lines_[Left]->setColor(colorFromVariant(bag.ReadProperty("BorderLeft", uint(kDefaultEdge))));
-    lines_[Right]->setColor(colorFromVariant(bag.ReadProperty("BorderRight", uint(kDefaultEdge))));
-    lines_[Bottom]->setColor(
-        colorFromVariant(bag.ReadProperty("BorderBottom", uint(kDefaultEdge))));
-    label_->setToolTip(bag.ReadProperty("ToolTipText", QString()).toString());
-    maskColor_ = colorFromVariant(bag.ReadProperty("MaskColor", 0u));
-    picture_ = bag.ReadProperty("Picture", QVariant()).value<QPixmap>();
-    SetBorderStyle(short(bag.ReadProperty("BorderStyle", 0).toInt()));
-    label_->setToolTip(bag.ReadProperty("ToolTipText", QString()).toString());
-    drawStyle_ = short(bag.ReadProperty("DrawStyle", int(kDefaultDrawStyle)).toInt());
-    QFont font = label_->font();
-    font.setPointSizeF(bag.ReadProperty("FontSize", kDefaultFontSize).toDouble());
+    d->label->setFont(bag.ReadProperty("Font", d->AmbientFont()).value<QFont>());
+    d->label->setText(bag.ReadProperty("Caption", QStringLiteral("Label1")).toString());
+    const int width =
+        d->Checked("BorderWidth",
+                   pavrel::storedWhole(bag.ReadProperty("BorderWidth", 1), pavrel::kMinBorderWidth,
+                                       pavrel::kMaxBorderWidth),
+                   1);
+    for (Edge edge : {Edge::Top, Edge::Left, Edge::Bottom, Edge::Right})
+        d->lines[edge]->setLineWidth(width);
+    d->lines[Edge::Top]->setColor(
+        colorFromVariant(bag.ReadProperty("BorderTop", uint(pavrel::kDefaultEdge))));
+    d->lines[Edge::Left]->setColor(
+        colorFromVariant(bag.ReadProperty("BorderLeft", uint(pavrel::kDefaultEdge))));
+    d->lines[Edge::Right]->setColor(
+        colorFromVariant(bag.ReadProperty("BorderRight", uint(pavrel::kDefaultEdge))));
+    d->lines[Edge::Bottom]->setColor(
+        colorFromVariant(bag.ReadProperty("BorderBottom", uint(pavrel::kDefaultEdge))));
+    d->label->setToolTip(bag.ReadProperty("ToolTipText", QString()).toString());
+    d->maskColor = colorFromVariant(bag.ReadProperty("MaskColor", 0u));
+    d->picture = bag.ReadProperty("Picture", QVariant()).value<QPixmap>();
+    d->SetBorderStyle(short(d->Checked(
+        "BorderStyle", pavrel::storedWhole(bag.ReadProperty("BorderStyle", 0), 0, 1), 0)));
+    d->label->setToolTip(bag.ReadProperty("ToolTipText", QString()).toString());
+    d->drawStyle = short(d->Checked(
+        "DrawStyle",
+        pavrel::storedWhole(bag.ReadProperty("DrawStyle", int(pavrel::kDefaultDrawStyle)),
+                            pavrel::kMinDrawStyle, pavrel::kMaxDrawStyle),
+        int(pavrel::kDefaultDrawStyle)));
+    // The size is single precision: kept as the float it was saved from, so that 8.3 stays 8.3.
+    bool isNumber = false;
+    const double stored =
+        bag.ReadProperty("FontSize", pavrel::kDefaultFontSize).toDouble(&isNumber);
+    std::optional<float> size;
+    if (isNumber && pavrel::fontSizeAccepted(stored)) size = float(stored);
+    QFont font = d->label->font();
+    font.setPointSizeF(d->Checked("FontSize", size, pavrel::kDefaultFontSize));
     font.setBold(bag.ReadProperty("FontBold", false).toBool());
-    label_->setFont(font);
-    picBack_ = colorFromVariant(bag.ReadProperty("PicBack", uint(pavrel::kSysButtonFace)));
-    ApplyCaptionColors();
-    FitCaption();
-    PaintBox();
+    d->label->setFont(font);
+    d->picBack = colorFromVariant(bag.ReadProperty("PicBack", uint(pavrel::kSysButtonFace)));
+    d->ApplyCaptionColors();
+    d->FitCaption();
+    d->PaintBox();
 }
 
 void Pavrel::WriteProperties(pavrel::PropertyBag& bag) const {
-    bag.WriteProperty("ForeColor", uint(foreColor_), uint(pavrel::kSysButtonText));
+    bag.WriteProperty("ForeColor", uint(d->foreColor), uint(pavrel::kSysButtonText));
     bag.WriteProperty("Enabled", isEnabled(), true);
-    bag.WriteProperty("Font", label_->font(), AmbientFont());
-    bag.WriteProperty("Caption", label_->text(), QStringLiteral("Label1"));
-    for (Edge edge : {Top, Left, Bottom, Right})
-        bag.WriteProperty("BorderWidth", lines_[edge]->lineWidth(), 1);
-    bag.WriteProperty("BorderTop", uint(lines_[Top]->color()), uint(kDefaultEdge));
-    bag.WriteProperty("BorderLeft", uint(lines_[Left]->color()), uint(kDefaultEdge));
-    bag.WriteProperty("BorderRight", uint(lines_[Right]->color()), uint(kDefaultEdge));
-    bag.WriteProperty("BorderBottom", uint(lines_[Bottom]->color()), uint(kDefaultEdge));
-    bag.WriteProperty("ToolTipText", label_->toolTip(), QString());
-    bag.WriteProperty("MaskColor", uint(maskColor_), 0u);
-    bag.WriteProperty("BackColor", uint(backColor_), uint(kDefaultBackColor));
-    bag.WriteProperty("Picture", picture_.isNull() ? QVariant() : QVariant(picture_), QVariant());
-    bag.WriteProperty("BorderStyle", int(borderStyle_), 0);
-    bag.WriteProperty("ToolTipText", label_->toolTip(), QString());
-    bag.WriteProperty("DrawStyle", int(drawStyle_), int(kDefaultDrawStyle));
+    bag.WriteProperty("Font", d->label->font(), d->AmbientFont());
+    bag.WriteProperty("Caption", d->label->text(), QStringLiteral("Label1"));
+    for (Edge edge : {Edge::Top, Edge::Left, Edge::Bottom, Edge::Right})
+        bag.WriteProperty("BorderWidth", d->lines[edge]->lineWidth(), 1);
+    bag.WriteProperty("BorderTop", uint(BorderTop()), uint(pavrel::kDefaultEdge));
+    bag.WriteProperty("BorderLeft", uint(BorderLeft()), uint(pavrel::kDefaultEdge));
+    bag.WriteProperty("BorderRight", uint(BorderRight()), uint(pavrel::kDefaultEdge));
+    bag.WriteProperty("BorderBottom", uint(BorderBottom()), uint(pavrel::kDefaultEdge));
+    bag.WriteProperty("ToolTipText", d->label->toolTip(), QString());
+    bag.WriteProperty("MaskColor", uint(d->maskColor), 0u);
+    bag.WriteProperty("BackColor", uint(d->backColor), uint(pavrel::kDefaultBackColor));
+    bag.WriteProperty("Picture", d->picture.isNull() ? QVariant() : QVariant(d->picture),
+                      QVariant());
+    bag.WriteProperty("BorderStyle", int(d->borderStyle), 0);
+    bag.WriteProperty("ToolTipText", d->label->toolTip(), QString());
+    bag.WriteProperty("DrawStyle", int(d->drawStyle), int(pavrel::kDefaultDrawStyle));
     bag.WriteProperty("FontSize", FontSize());
     bag.WriteProperty("FontBold", FontBold(), false);
-    bag.WriteProperty("PicBack", uint(picBack_), uint(pavrel::kSysButtonFace));
+    bag.WriteProperty("PicBack", uint(d->picBack), uint(pavrel::kSysButtonFace));
 }
 
 void Pavrel::Load(const QVariantMap& store) {
@@ -456,23 +553,23 @@ QSizeF Pavrel::PictureSizeHimetric(const QPixmap& picture) {
     return QSizeF(qRound(size.width() * 2540.0 / 96.0), qRound(size.height() * 2540.0 / 96.0));
 }
 
-void Pavrel::PaintBox() {
+void PavrelPrivate::PaintBox() {
     // Pending events are processed at the end; a resize or focus change among them must not
     // start a second pass over parts that are half placed.
-    if (painting_) return;
-    painting_ = true;
+    if (painting) return;
+    painting = true;
 
-    backColor_ = picBack_;
-    const double w = double(width()) * kTwipsPerPixel;
-    const double h = double(height()) * kTwipsPerPixel;
+    backColor = picBack;
+    const double w = double(q->width()) * Pavrel::kTwipsPerPixel;
+    const double h = double(q->height()) * Pavrel::kTwipsPerPixel;
 
-    const double captionW = double(label_->width()) * kTwipsPerPixel;
-    const double captionH = double(label_->height()) * kTwipsPerPixel;
-    label_->move(toPixels((w - captionW) / 2), toPixels((h - captionH) / 2));
+    const double captionW = double(label->width()) * Pavrel::kTwipsPerPixel;
+    const double captionH = double(label->height()) * Pavrel::kTwipsPerPixel;
+    label->move(toPixels((w - captionW) / 2), toPixels((h - captionH) / 2));
     ApplyCaptionColors();
 
     auto place = [&](Edge edge, double x0, double y0, double x1, double y1) {
-        LinePart* line = lines_[edge];
+        LinePart* line = lines[edge];
         const int thickness = line->lineWidth();
         QRect r;
         if (y0 == y1)
@@ -483,118 +580,113 @@ void Pavrel::PaintBox() {
     };
     place(Bottom, 0, h - 20, w - 20, h - 20);
     place(Right, w - 20, 0, w - 20, h - 20);
-    const double e = lines_[Top]->lineWidth() == 1 ? 0 : 10;
+    const double e = lines[Top]->lineWidth() == 1 ? 0 : 10;
     place(Top, 0, e, w, e);
     place(Left, e, 0, e, h);
 
     for (Edge edge : {InnerRight, InnerBottom})
-        lines_[edge]->setTransparent(drawStyle_ != 0);
-    lines_[InnerRight]->setLineWidth(1);
+        lines[edge]->setTransparent(drawStyle != 0);
+    lines[InnerRight]->setLineWidth(1);
     place(InnerRight, w - 10, 0, w - 10, h + 10);
     place(InnerBottom, 0, h - 10, w, h - 10);
 
-    if (!picture_.isNull()) {
-        const QSizeF own = PictureSizeHimetric(picture_);
-        picturePos_ = QPointF((w - own.width() / 2) / 2 - 24, (h - own.height() / 2) / 2 - 24);
+    if (!picture.isNull()) {
+        const QSizeF own = Pavrel::PictureSizeHimetric(picture);
+        picturePos = QPointF((w - own.width() / 2) / 2 - 24, (h - own.height() / 2) / 2 - 24);
     }
 
-    update();
+    q->update();
     QCoreApplication::processEvents();
-    painting_ = false;
+    painting = false;
 }
 
 void Pavrel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), pavrel::resolveColor(backColor_, palette()));
-    if (borderStyle_ == 1) {
+    painter.fillRect(rect(), pavrel::resolveColor(d->backColor, palette()));
+    if (d->borderStyle == 1) {
         painter.setPen(pavrel::resolveColor(pavrel::kSysWindowFrame, palette()));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (!picture_.isNull()) {
-        const QPointF at(toPixels(picturePos_.x()), toPixels(picturePos_.y()));
-        painter.drawPixmap(QRectF(at, picture_.deviceIndependentSize()), picture_,
-                           QRectF(picture_.rect()));
+    if (!d->picture.isNull()) {
+        const QPointF at(pavrel::toPixels(d->picturePos.x()), pavrel::toPixels(d->picturePos.y()));
+        painter.drawPixmap(QRectF(at, d->picture.deviceIndependentSize()), d->picture,
+                           QRectF(d->picture.rect()));
     }
 }
 
-void Pavrel::FitCaption() {
-    label_->adjustSize();
+void PavrelPrivate::ApplyCaptionColors() {
+    QPalette pal = label->palette();
+    const QPalette& own = q->palette();
+    pal.setColor(QPalette::WindowText, resolveColor(foreColor, own));
+    pal.setColor(QPalette::Window, resolveColor(backColor, own));
+    label->setPalette(pal);
 }
 
-void Pavrel::ApplyCaptionColors() {
-    QPalette pal = label_->palette();
-    const QPalette& own = palette();
-    pal.setColor(QPalette::WindowText, pavrel::resolveColor(foreColor_, own));
-    pal.setColor(QPalette::Window, pavrel::resolveColor(backColor_, own));
-    label_->setPalette(pal);
-}
-
-void Pavrel::ShowPressedLook() {
-    for (LinePart* line : lines_)
+void PavrelPrivate::ShowPressedLook() {
+    for (LinePart* line : lines)
         line->hide();
     SetBorderStyle(1);
 }
 
-void Pavrel::ShowRaisedLook() {
-    for (LinePart* line : lines_)
+void PavrelPrivate::ShowRaisedLook() {
+    for (LinePart* line : lines)
         line->show();
     SetBorderStyle(0);
 }
 
-void Pavrel::SetBorderStyle(short style) {
+void PavrelPrivate::SetBorderStyle(short style) {
     // The flat border is drawn over the outer pixels; the parts keep their places.
-    borderStyle_ = style;
-    update();
+    borderStyle = style;
+    q->update();
 }
 
 // ---- events --------------------------------------------------------------------------------
 
 void Pavrel::resizeEvent(QResizeEvent*) {
-    PaintBox();
+    d->PaintBox();
 }
 
 void Pavrel::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    PaintBox();
+    d->PaintBox();
 }
 
 void Pavrel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) ApplyCaptionColors();
+    if (event->type() == QEvent::PaletteChange) d->ApplyCaptionColors();
     QWidget::changeEvent(event);
 }
 
-QPointF Pavrel::SurfaceTwips(const QPointF& pixels) const {
-    return pixels * kTwipsPerPixel;
-}
-
-void Pavrel::HandleMouseDown(QMouseEvent* event, QPointF twips) {
-    pressedInside_ = true;
+void PavrelPrivate::HandleMouseDown(QMouseEvent* event, QPointF twips) {
+    pressedInside = true;
     ShowPressedLook();
-    emit MouseDown(mouseButtons(event->button()), shiftState(event->modifiers()), float(twips.x()),
-                   float(twips.y()));
+    emit q->MouseDown(short(runtimecodes::ButtonMask(event->button())),
+                      short(runtimecodes::ShiftState(event->modifiers())), float(twips.x()),
+                      float(twips.y()));
 }
 
-void Pavrel::HandleMouseUp(QMouseEvent* event, QPointF twips, bool overControl) {
+void PavrelPrivate::HandleMouseUp(QMouseEvent* event, QPointF twips, bool overControl) {
     ShowRaisedLook();
-    emit MouseUp(mouseButtons(event->button()), shiftState(event->modifiers()), float(twips.x()),
-                 float(twips.y()));
-    const bool clicked = pressedInside_ && overControl;
-    pressedInside_ = false;
-    if (clicked) emit Click();
+    emit q->MouseUp(short(runtimecodes::ButtonMask(event->button())),
+                    short(runtimecodes::ShiftState(event->modifiers())), float(twips.x()),
+                    float(twips.y()));
+    const bool clicked = pressedInside && overControl;
+    pressedInside = false;
+    if (clicked) emit q->Click();
 }
 
-void Pavrel::HandleMouseMove(QMouseEvent* event, QPointF twips) {
-    emit MouseMove(mouseButtons(event->buttons()), shiftState(event->modifiers()), float(twips.x()),
-                   float(twips.y()));
+void PavrelPrivate::HandleMouseMove(QMouseEvent* event, QPointF twips) {
+    emit q->MouseMove(short(runtimecodes::ButtonMask(event->buttons())),
+                      short(runtimecodes::ShiftState(event->modifiers())), float(twips.x()),
+                      float(twips.y()));
 }
 
 void Pavrel::mousePressEvent(QMouseEvent* event) {
-    HandleMouseDown(event, SurfaceTwips(event->position()));
+    d->HandleMouseDown(event, event->position() * kTwipsPerPixel);
 }
 
 void Pavrel::mouseReleaseEvent(QMouseEvent* event) {
-    HandleMouseUp(event, SurfaceTwips(event->position()),
-                  rect().contains(event->position().toPoint()));
+    d->HandleMouseUp(event, event->position() * kTwipsPerPixel,
+                     rect().contains(event->position().toPoint()));
 }
 
 void Pavrel::mouseDoubleClickEvent(QMouseEvent*) {
@@ -603,27 +695,27 @@ void Pavrel::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void Pavrel::mouseMoveEvent(QMouseEvent* event) {
-    HandleMouseMove(event, SurfaceTwips(event->position()));
+    d->HandleMouseMove(event, event->position() * kTwipsPerPixel);
 }
 
 bool Pavrel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != label_) return QWidget::eventFilter(watched, event);
+    if (watched != d->label) return QWidget::eventFilter(watched, event);
     // The caption passes the mouse on in its own coordinates; its double-clicks go nowhere.
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            HandleMouseDown(mouse, mouse->position() * kTwipsPerPixel);
+            d->HandleMouseDown(mouse, mouse->position() * kTwipsPerPixel);
             return true;
         }
         case QEvent::MouseButtonRelease: {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            HandleMouseUp(mouse, mouse->position() * kTwipsPerPixel,
-                          label_->rect().contains(mouse->position().toPoint()));
+            d->HandleMouseUp(mouse, mouse->position() * kTwipsPerPixel,
+                             d->label->rect().contains(mouse->position().toPoint()));
             return true;
         }
         case QEvent::MouseMove: {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            HandleMouseMove(mouse, mouse->position() * kTwipsPerPixel);
+            d->HandleMouseMove(mouse, mouse->position() * kTwipsPerPixel);
             return true;
         }
         case QEvent::MouseButtonDblClick:
@@ -634,12 +726,14 @@ bool Pavrel::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Pavrel::keyPressEvent(QKeyEvent* event) {
-    emit KeyDown(keyCode(event->key()), shiftState(event->modifiers()));
+    emit KeyDown(short(runtimecodes::KeyCode(event->key(), event->modifiers())),
+                 short(runtimecodes::ShiftState(event->modifiers())));
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() != 0) emit KeyPress(short(text.at(0).unicode()));
 }
 
 void Pavrel::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    emit KeyUp(keyCode(event->key()), shiftState(event->modifiers()));
+    emit KeyUp(short(runtimecodes::KeyCode(event->key(), event->modifiers())),
+               short(runtimecodes::ShiftState(event->modifiers())));
 }

@@ -15,15 +15,15 @@
 #include <QString>
 #include <QVariantMap>
 #include <QWidget>
-#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "PropertyBag.h"
 #include "RuntimeError.h"
 #include "pavrel_export.h"
 
 namespace pavrel {
-class LinePart;
+class PavrelPrivate;
 }
 
 class PAVREL_EXPORT Pavrel : public QWidget {
@@ -69,24 +69,26 @@ class PAVREL_EXPORT Pavrel : public QWidget {
 
     // Exposed as int/double so that form designers can edit them; the C++ API keeps the
     // control's own 16-bit and single-precision types. The typed setters throw
-    // pavrel::RuntimeError for a value a part refuses; writes by name only warn, since an
-    // exception must not cross the meta-object system.
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(QFont Font READ Font WRITE SetFont)
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE WriteBorderWidth)
-    Q_PROPERTY(uint BorderTop READ BorderTop WRITE SetBorderTop)
-    Q_PROPERTY(uint BorderLeft READ BorderLeft WRITE SetBorderLeft)
-    Q_PROPERTY(uint BorderRight READ BorderRight WRITE SetBorderRight)
-    Q_PROPERTY(uint BorderBottom READ BorderBottom WRITE SetBorderBottom)
-    Q_PROPERTY(uint MaskColor READ MaskColor WRITE SetMaskColor)
-    Q_PROPERTY(QPixmap Picture READ Picture WRITE SetPicture)
-    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE SetToolTipText)
-    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE WriteDrawStyle)
-    Q_PROPERTY(double FontSize READ FontSize WRITE WriteFontSize)
-    Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold)
-    Q_PROPERTY(uint PicBack READ PicBack WRITE SetPicBack)
+    // pavrel::RuntimeError for a value a part refuses; writes by name only warn and keep the old
+    // value, since an exception must not cross the meta-object system. PropertyChanged follows
+    // every assignment, as hosts that mark their form as edited expect; the NOTIFY signals
+    // follow only real changes, so that bindings do not loop.
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE SetForeColor NOTIFY ForeColorChanged)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled NOTIFY EnabledChanged)
+    Q_PROPERTY(QFont Font READ Font WRITE SetFont NOTIFY FontChanged)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption NOTIFY CaptionChanged)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE WriteBorderWidth NOTIFY BorderWidthChanged)
+    Q_PROPERTY(uint BorderTop READ BorderTop WRITE SetBorderTop NOTIFY BorderTopChanged)
+    Q_PROPERTY(uint BorderLeft READ BorderLeft WRITE SetBorderLeft NOTIFY BorderLeftChanged)
+    Q_PROPERTY(uint BorderRight READ BorderRight WRITE SetBorderRight NOTIFY BorderRightChanged)
+    Q_PROPERTY(uint BorderBottom READ BorderBottom WRITE SetBorderBottom NOTIFY BorderBottomChanged)
+    Q_PROPERTY(uint MaskColor READ MaskColor WRITE SetMaskColor NOTIFY MaskColorChanged)
+    Q_PROPERTY(QPixmap Picture READ Picture WRITE SetPicture NOTIFY PictureChanged)
+    Q_PROPERTY(QString ToolTipText READ ToolTipText WRITE SetToolTipText NOTIFY ToolTipTextChanged)
+    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE WriteDrawStyle NOTIFY DrawStyleChanged)
+    Q_PROPERTY(double FontSize READ FontSize WRITE WriteFontSize NOTIFY FontSizeChanged)
+    Q_PROPERTY(bool FontBold READ FontBold WRITE SetFontBold NOTIFY FontBoldChanged)
+    Q_PROPERTY(uint PicBack READ PicBack WRITE SetPicBack NOTIFY PicBackChanged)
 
   public:
     static constexpr int kTwipsPerPixel = 15;
@@ -98,9 +100,9 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     ~Pavrel() override;
 
     // Properties, in the order of the control's interface.
-    uint32_t ForeColor() const { return foreColor_; }
+    uint32_t ForeColor() const;
     void SetForeColor(uint32_t New_ForeColor);
-    bool Enabled() const { return isEnabled(); }
+    bool Enabled() const;
     void SetEnabled(bool New_Enabled);
     QFont Font() const;
     void SetFont(const QFont& New_Font);
@@ -116,24 +118,24 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     void SetBorderRight(uint32_t New_BorderRight);
     uint32_t BorderBottom() const;
     void SetBorderBottom(uint32_t New_BorderBottom);
-    uint32_t MaskColor() const { return maskColor_; }
+    uint32_t MaskColor() const;
     void SetMaskColor(uint32_t New_MaskColor);
-    QPixmap Picture() const { return picture_; }
+    QPixmap Picture() const;
     void SetPicture(const QPixmap& New_Picture);
     QString ToolTipText() const;
     void SetToolTipText(const QString& New_ToolTipText);
-    short DrawStyle() const { return drawStyle_; }
+    short DrawStyle() const;
     void SetDrawStyle(short New_DrawStyle);
     float FontSize() const;
     void SetFontSize(float New_FontSize);
     bool FontBold() const;
     void SetFontBold(bool New_FontBold);
-    uint32_t PicBack() const { return picBack_; }
+    uint32_t PicBack() const;
     void SetPicBack(uint32_t New_PicBack);
 
     // State of the surface that is stored but is not a property of the interface.
-    short BorderStyle() const { return borderStyle_; }  // 0 none, 1 fixed single (pressed)
-    uint32_t BackColor() const { return backColor_; }
+    short BorderStyle() const;  // 0 none, 1 fixed single (pressed)
+    uint32_t BackColor() const;
 
     // Host steps: a new instance placed in a container, and loading from / saving to the store.
     void InitProperties();
@@ -143,7 +145,7 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     QVariantMap Save() const;
 
     // Where PaintBox last placed the picture, in twips inside the control.
-    QPointF PicturePosition() const { return picturePos_; }
+    QPointF PicturePosition() const;
     // A picture's own size in 0.01 mm, as the placement formula uses it.
     static QSizeF PictureSizeHimetric(const QPixmap& picture);
 
@@ -164,8 +166,25 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     void MouseDown(short Button, short Shift, float X, float Y);
     void MouseUp(short Button, short Shift, float X, float Y);
 
-    // A persistent property changed; `key` is its property-store key.
+    // A persistent property was assigned; `key` is its property-store key.
     void PropertyChanged(const QString& key);
+
+    void ForeColorChanged();
+    void EnabledChanged();
+    void FontChanged();
+    void CaptionChanged();
+    void BorderWidthChanged();
+    void BorderTopChanged();
+    void BorderLeftChanged();
+    void BorderRightChanged();
+    void BorderBottomChanged();
+    void MaskColorChanged();
+    void PictureChanged();
+    void ToolTipTextChanged();
+    void DrawStyleChanged();
+    void FontSizeChanged();
+    void FontBoldChanged();
+    void PicBackChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -181,35 +200,11 @@ class PAVREL_EXPORT Pavrel : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    enum Edge { Top, Left, Bottom, Right, InnerRight, InnerBottom };
+    friend class pavrel::PavrelPrivate;
 
-    void PaintBox();
     void WriteBorderWidth(int value);
     void WriteDrawStyle(int value);
     void WriteFontSize(double value);
-    void ShowPressedLook();
-    void ShowRaisedLook();
-    void SetBorderStyle(short style);
-    void FitCaption();
-    void ApplyCaptionColors();
-    QFont AmbientFont() const;
 
-    void HandleMouseDown(QMouseEvent* event, QPointF twips);
-    void HandleMouseUp(QMouseEvent* event, QPointF twips, bool overControl);
-    void HandleMouseMove(QMouseEvent* event, QPointF twips);
-    QPointF SurfaceTwips(const QPointF& pixels) const;
-
-    QLabel* label_ = nullptr;                   // Label1
-    std::array<pavrel::LinePart*, 6> lines_{};  // Line1..Line6 by Edge
-
-    uint32_t foreColor_;
-    uint32_t maskColor_ = 0;
-    uint32_t picBack_ = 0;
-    uint32_t backColor_;
-    short drawStyle_ = 5;
-    short borderStyle_ = 0;
-    QPixmap picture_;
-    QPointF picturePos_;
-    bool pressedInside_ = false;  // a press started the current click on the control or caption
-    bool painting_ = false;
+    std::unique_ptr<pavrel::PavrelPrivate> d;
 };

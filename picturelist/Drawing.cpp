@@ -253,15 +253,20 @@ int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colo
         static_cast<int>(roundHalfEven(1.0 * metrics.horizontalAdvance(text) * tppx));
     // The band is as tall as the row, but only the part of it on the surface is ever seen: a tall
     // row height must not allocate a band far larger than the list.
-    const int surfaceHeight = surface_->image().height();
+    const int surfaceHeight = static_cast<int>(surface_->image().deviceIndependentSize().height());
     const int bandWidth = std::max(1, toPixels(textBufferWidthTw_, tppx));
     const double rowPixels = std::ceil(1.0 * rowHeight_ / tppy);
     const int bandHeight = std::min(
         surfaceHeight - y, static_cast<int>(std::clamp(rowPixels, 1.0, 1.0 * surfaceHeight)));
     if (bandHeight <= 0) return drawnWidth;
     const QColor back = qcolor(backColor_);
-    if (textBuffer_.width() != bandWidth || textBuffer_.height() < bandHeight) {
-        textBuffer_ = QImage(bandWidth, bandHeight, QImage::Format_RGB32);
+    // The band has the surface's density: its text is drawn at the screen's own resolution.
+    const qreal ratio = surface_->image().devicePixelRatio();
+    const QSize bandPixels = (QSizeF(bandWidth, bandHeight) * ratio).toSize();
+    if (textBuffer_.width() != bandPixels.width() || textBuffer_.height() < bandPixels.height() ||
+        textBuffer_.devicePixelRatio() != ratio) {
+        textBuffer_ = QImage(bandPixels, QImage::Format_RGB32);
+        textBuffer_.setDevicePixelRatio(ratio);
     }
     textBuffer_.fill(back);
     {
@@ -272,7 +277,7 @@ int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colo
     }
     {
         QPainter p(&surface_->image());
-        p.drawImage(QPoint(x, y), textBuffer_, QRect(0, 0, bandWidth, bandHeight));
+        p.drawImage(QPoint(x, y), textBuffer_, QRect(QPoint(0, 0), bandPixels));
     }
     return drawnWidth;
 }

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "InputCodes.h"
 #include "UserControl1.h"
 
 namespace picturelist {
@@ -29,9 +30,14 @@ void ListSurface::resizeEvent(QResizeEvent*) {
 }
 
 void ListSurface::fitToSize() {
+    // The surface has a pixel for every pixel of the screen, so text drawn on it stays sharp on
+    // a dense screen; the rows are drawn in the widget's own pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (image_.size() == pixels && image_.devicePixelRatio() == ratio) return;
     // Keep what has been drawn: a larger surface shows the old picture on fresh background.
-    if (image_.size() == size().expandedTo(QSize(1, 1))) return;
-    QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage grown(pixels, QImage::Format_RGB32);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(background_);
     if (!image_.isNull()) {
         QPainter p(&grown);
@@ -76,81 +82,19 @@ void DropButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 int keyCodeOf(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // 65..90 in both systems
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;  // 48..57
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F16) return 112 + (key - Qt::Key_F1);
-    switch (key) {
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Shift:
-            return 16;
-        case Qt::Key_Control:
-            return 17;
-        case Qt::Key_Alt:
-            return 18;
-        case Qt::Key_Pause:
-            return 19;
-        case Qt::Key_CapsLock:
-            return 20;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        default:
-            return key & 0xFFFF;
-    }
+    return runtimecodes::KeyCode(event->key(), event->modifiers());
 }
 
 int shiftMaskOf(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
+    return runtimecodes::ShiftState(modifiers);
 }
 
 int buttonCodeOf(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
-    }
+    return runtimecodes::ButtonCode(button);
 }
 
 int buttonMaskOf(Qt::MouseButtons buttons) {
-    return ((buttons & Qt::LeftButton) ? 1 : 0) | ((buttons & Qt::RightButton) ? 2 : 0) |
-           ((buttons & Qt::MiddleButton) ? 4 : 0);
+    return runtimecodes::ButtonMask(buttons);
 }
 
 }  // namespace picturelist

@@ -35,8 +35,7 @@ constexpr bool isSystemColor(OleColor c) {
 
 OleColor fromQColor(const QColor& c);
 
-// Resolves system colours through the palette (window text, button face, shadow, button text,
-// 3D highlight); unknown system numbers fall back to window text.
+// Resolves system colours through the palette by the runtime's one table of system colours.
 QColor toQColor(OleColor c, const QPalette& palette);
 
 }  // namespace picturelist

@@ -4,7 +4,9 @@
 //
 // Everything public is reachable twice: as typed C++ members, and by name through the meta-object
 // system (properties, invokable methods, signals for the events), because hosts bind to the control
-// at run time. Lengths are in twips; colours are &H00BBGGRR values (see OleColour.h).
+// at run time. A typed setter raises PictureListError for a value it refuses; a write by name
+// warns and keeps the old value instead. Lengths are in twips; colours are &H00BBGGRR values (see
+// OleColour.h).
 //
 // The rows are drawn onto a persistent image that keeps whatever was drawn until it is cleared;
 // painting the widget only shows that image. The drawing routines are public for hosts and tests
@@ -56,24 +58,24 @@ class UserControl1 : public QWidget {
                 "Returns/sets the background color used to display text and graphics in an "
                 "object.")
 
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabledFlag)
-    Q_PROPERTY(QObject* PictureList READ PictureList WRITE setPictureList)
-    Q_PROPERTY(int ListCount READ ListCount WRITE setListCount)
-    Q_PROPERTY(QString Fontname READ Fontname WRITE setFontname)
-    Q_PROPERTY(float FontSize READ FontSize WRITE setFontSize)
-    Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(bool GridLines READ GridLines WRITE setGridLines)
-    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE setBorderStyle)
-    Q_PROPERTY(int DropDownHeight READ DropDownHeight WRITE setDropDownHeight)
-    Q_PROPERTY(int Mode READ Mode WRITE setMode)
-    Q_PROPERTY(QVariant RowHeight READ RowHeight WRITE setRowHeight)
-    Q_PROPERTY(QVariant text READ text WRITE setText)
-    Q_PROPERTY(double Listindex READ Listindex WRITE setListindex)
-    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE setDrawStyle)
-    Q_PROPERTY(qint32 BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(qint32 GridColor READ GridColor WRITE setGridColor)
-    Q_PROPERTY(bool ToolTip READ ToolTip WRITE setToolTipFlag)
-    Q_PROPERTY(QVariant TopIndex READ TopIndex WRITE setTopIndex)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE writeEnabled)
+    Q_PROPERTY(QObject* PictureList READ PictureList WRITE writePictureList)
+    Q_PROPERTY(int ListCount READ ListCount WRITE writeListCount)
+    Q_PROPERTY(QString Fontname READ Fontname WRITE writeFontname)
+    Q_PROPERTY(float FontSize READ FontSize WRITE writeFontSize)
+    Q_PROPERTY(qint32 ForeColor READ ForeColor WRITE writeForeColor)
+    Q_PROPERTY(bool GridLines READ GridLines WRITE writeGridLines)
+    Q_PROPERTY(int BorderStyle READ BorderStyle WRITE writeBorderStyle)
+    Q_PROPERTY(int DropDownHeight READ DropDownHeight WRITE writeDropDownHeight)
+    Q_PROPERTY(int Mode READ Mode WRITE writeMode)
+    Q_PROPERTY(QVariant RowHeight READ RowHeight WRITE writeRowHeight)
+    Q_PROPERTY(QVariant text READ text WRITE writeText)
+    Q_PROPERTY(double Listindex READ Listindex WRITE writeListindex)
+    Q_PROPERTY(int DrawStyle READ DrawStyle WRITE writeDrawStyle)
+    Q_PROPERTY(qint32 BackColor READ BackColor WRITE writeBackColor)
+    Q_PROPERTY(qint32 GridColor READ GridColor WRITE writeGridColor)
+    Q_PROPERTY(bool ToolTip READ ToolTip WRITE writeToolTip)
+    Q_PROPERTY(QVariant TopIndex READ TopIndex WRITE writeTopIndex)
     Q_PROPERTY(bool designMode READ designMode WRITE setDesignMode)
 
   public:
@@ -218,6 +220,29 @@ class UserControl1 : public QWidget {
 
   private:
     friend class picturelist::ListSurface;
+
+    // Writes by name (setProperty, form loaders, designers): a refused value is a warning and
+    // the old value stays, since an exception must not cross the meta-object system. The typed
+    // setters above keep raising the numbered error.
+    void writeEnabled(bool value);
+    void writePictureList(QObject* value);
+    void writeListCount(int value);
+    void writeFontname(const QString& value);
+    void writeFontSize(float value);
+    void writeForeColor(qint32 value);
+    void writeGridLines(bool value);
+    void writeBorderStyle(int value);
+    void writeDropDownHeight(int value);
+    void writeMode(int value);
+    void writeRowHeight(const QVariant& value);
+    void writeText(const QVariant& value);
+    void writeListindex(double value);
+    void writeDrawStyle(int value);
+    void writeBackColor(qint32 value);
+    void writeGridColor(qint32 value);
+    void writeToolTip(bool value);
+    void writeTopIndex(const QVariant& value);
+
     friend class picturelist::DropButton;
 
     // input handlers of the parts

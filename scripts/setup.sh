@@ -4,7 +4,7 @@
 set -euo pipefail
 
 TOLVANIS_PACKAGES=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools libqt6uitools6 designer-qt6
     libqt6opengl6-dev libxkbcommon-dev libvulkan-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation

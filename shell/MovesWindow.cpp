@@ -64,16 +64,32 @@ QString MovesWindow::TotalCaption(int n) {
     return n == 0 ? QStringLiteral("0") : Engine::Str(n);
 }
 
-MovesWindow::MovesWindow(Engine& engine, QWidget* parent) : QWidget(parent, Qt::Window), engine_(engine) {
+MovesWindow::MovesWindow(Engine& engine, QWidget* parent)
+    : QWidget(parent, Qt::Window), engine_(engine) {
     setObjectName(QStringLiteral("Options"));
     setWindowTitle(QStringLiteral("Moves"));
     // The table's window ends the program; this one only hides when closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setFixedSize(Tw(7185), Tw(5520));
+    // The designed size is the least; a larger window gives the log the room.
+    setMinimumSize(Tw(DesignWidth), Tw(DesignHeight));
+    resize(minimumSize());
     BuildMovesFrame();
     BuildSpeedFrame();
     BuildScoreFrame();
     Refresh();
+}
+
+void MovesWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!movesframe_ || !speedFrame_ || !scoreframe_) return;
+    // The log grows with the window; the speed slider and the score table stay beside it at the
+    // top right, as designed.
+    const int extraW = std::max(0, width() - Tw(DesignWidth));
+    const int extraH = std::max(0, height() - Tw(DesignHeight));
+    movesframe_->setGeometry(Tw(60), Tw(30), Tw(4575) + extraW, Tw(5415) + extraH);
+    movesList_->setGeometry(Tw(120), Tw(240), Tw(4575 - 240) + extraW, Tw(5415 - 360) + extraH);
+    speedFrame_->move(Tw(4710) + extraW, Tw(30));
+    scoreframe_->move(Tw(4710) + extraW, Tw(930));
 }
 
 void MovesWindow::BuildMovesFrame() {

@@ -3,7 +3,8 @@
 // It keeps no game state: the totals are read from the engine on every Refresh, the slider
 // writes the engine's pause, and the log is the picture list fed through the log services.
 //
-// Laid out in twips as designed, 15 twips to a pixel.
+// Laid out in twips as designed, 15 twips to a pixel. The designed size is the least; the window
+// may be made larger, and the log then grows with it.
 #pragma once
 
 #include <QWidget>
@@ -55,7 +56,13 @@ class MovesWindow : public QWidget {
     // Twips to pixels at 100 %.
     static int Tw(double twips);
 
+    // The designed size of the window, in twips.
+    static constexpr int DesignWidth = 7185;
+    static constexpr int DesignHeight = 5520;
+
   protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void BuildMovesFrame();
     void BuildSpeedFrame();

@@ -1,11 +1,12 @@
 #include "PictureSet.h"
 
+#include "BitmapLength.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstdlib>
@@ -21,9 +22,9 @@ constexpr int WildStrip = 4;
 const QRgb Felt = qRgb(0, 100, 50);
 constexpr int CornerSize = 10;
 
-QPixmap Cut(const QImage& strip, int cell, int w, int h) {
+QPixmap Cut(const QImage& strip, int cell, int w, int h, int density) {
     QImage image = strip.copy(cell * w, 0, w, h).convertToFormat(QImage::Format_ARGB32);
-    const int cw = std::min(CornerSize, w), ch = std::min(CornerSize, h);
+    const int cw = std::min(CornerSize * density, w), ch = std::min(CornerSize * density, h);
     for (int y : {0, h - ch}) {
         for (int x : {0, w - cw}) {
             for (int dy = 0; dy < ch; ++dy) {
@@ -37,32 +38,34 @@ QPixmap Cut(const QImage& strip, int cell, int w, int h) {
     return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
-// Qt's reader hands back whatever rows a cut-off bitmap still holds; a strip with missing rows
-// would give half-blank cards, so the file must be as long as its own header says.
-bool BitmapCutShort(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(34);
-    if (head.size() < 34 || !head.startsWith("BM")) return false;
-    auto le32 = [&head](int at) {
-        return qFromLittleEndian<qint32>(reinterpret_cast<const uchar*>(head.constData()) + at);
-    };
-    auto le16 = [&head](int at) {
-        return qFromLittleEndian<quint16>(reinterpret_cast<const uchar*>(head.constData()) + at);
-    };
-    const qint64 offset = le32(10), width = le32(18), height = std::abs(le32(22));
-    const int bits = le16(28), compression = le32(30);
-    // Run-length encoded bitmaps have no fixed size; their reader notices missing data itself.
-    if (compression != 0 && compression != 3) return false;
-    const qint64 stride = (width * bits + 31) / 32 * 4;
-    return file.size() < offset + stride * height;
+// "Red3.bmp" at density 2 is "Red3@2x.bmp" in the same folder.
+QString DensePath(const QString& path, int density) {
+    const QFileInfo info(path);
+    return info.dir().filePath(
+        QStringLiteral("%1@%2x.%3").arg(info.completeBaseName()).arg(density).arg(info.suffix()));
 }
 
-QString Folders(const QStringList& dirs) {
+// The folders searched, each once: the current folder and the program's folder are often the same.
+QStringList Distinct(const QStringList& dirs) {
     QStringList shown;
-    for (const QString& dir : dirs)
-        shown << QDir::toNativeSeparators(QDir(dir).absolutePath());
-    return shown.join(QStringLiteral(", "));
+    for (const QString& dir : dirs) {
+        const QString native = QDir::toNativeSeparators(QDir(dir).absolutePath());
+        if (!shown.contains(native)) shown << native;
+    }
+    return shown;
+}
+
+// Why a strip file cannot serve, or nothing when it can be handed to the image reader.
+std::optional<QString> FileProblem(const QString& name, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("The card picture file \"%1\" cannot be opened (%2).\nFile: %3")
+            .arg(name, file.errorString(), shown);
+    }
+    if (file.size() == 0)
+        return QStringLiteral("The card picture file \"%1\" is empty.\nFile: %2").arg(name, shown);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -104,30 +107,37 @@ bool PictureSet::CellOf(int id, int& strip, int& cell) {
 std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
     *this = PictureSet{};
     std::array<QImage, 5> strips;
+    std::array<QString, 5> found;
     int cellW = 0, cellH = 0;
     for (std::size_t n = 0; n < strips.size(); ++n) {
         const QString name = QString::fromLatin1(StripFiles()[n]);
-        QString path;
+        QString path, notAFile;
         for (const QString& dir : searchDirs) {
             const QFileInfo candidate(QDir(dir), name);
             if (candidate.isFile()) {
                 path = candidate.absoluteFilePath();
                 break;
             }
+            if (candidate.exists() && notAFile.isEmpty()) notAFile = candidate.absoluteFilePath();
+        }
+        if (path.isEmpty() && !notAFile.isEmpty()) {
+            return QStringLiteral("The card picture \"%1\" is not a file.\nFound: %2")
+                .arg(name, QDir::toNativeSeparators(notAFile));
         }
         if (path.isEmpty()) {
             return QStringLiteral("The card picture file \"%1\" was not found.\nLooked in: %2")
-                .arg(name, Folders(searchDirs));
+                .arg(name, Distinct(searchDirs).join(QStringLiteral(", ")));
         }
+        if (std::optional<QString> problem = FileProblem(name, path)) return problem;
         QImageReader reader(path);
         QImage image = reader.read();
-        if (!image.isNull() && BitmapCutShort(path)) {
+        if (image.isNull()) {
+            return QStringLiteral("The card picture file \"%1\" is not a picture (%2).\nFile: %3")
+                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
+        }
+        if (BitmapCutShort(path)) {
             return QStringLiteral("The card picture file \"%1\" is cut short.\nFile: %2")
                 .arg(name, QDir::toNativeSeparators(path));
-        }
-        if (image.isNull()) {
-            return QStringLiteral("The card picture file \"%1\" cannot be read (%2).\nFile: %3")
-                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
         }
         if (image.width() % CellsPerStrip != 0 || image.width() == 0) {
             return QStringLiteral(
@@ -152,20 +162,76 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
                 .arg(QDir::toNativeSeparators(path));
         }
         strips[n] = std::move(image);
+        found[n] = path;
     }
 
+    pictures_ = CutAll(strips, cellW, cellH, 1);
+    paths_ = found;
+    cellWidth_ = cellW;
+    cellHeight_ = cellH;
+    denseState_.fill(DenseState::Untried);
+    denseState_[0] = DenseState::Loaded;
+    return std::nullopt;
+}
+
+PictureSet::Pictures PictureSet::CutAll(const std::array<QImage, 5>& strips, int cellW, int cellH,
+                                        int density) {
     // Cards of the same cell share one pixmap; the board only ever asks by id.
+    Pictures pictures{};
     std::array<std::array<QPixmap, CellsPerStrip>, 5> cells;
     for (int id = 0; id < Slots; ++id) {
         int strip = 0, cell = 0;
         if (!CellOf(id, strip, cell)) continue;
         QPixmap& cut = cells[strip][cell];
-        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH);
-        pictures_[id] = cut;
+        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH, density);
+        pictures[id] = cut;
     }
-    cellWidth_ = cellW;
-    cellHeight_ = cellH;
-    return std::nullopt;
+    return pictures;
+}
+
+bool PictureSet::LoadDense(int density) const {
+    const std::size_t slot = static_cast<std::size_t>(density - 1);
+    if (denseState_[slot] == DenseState::Untried) {
+        denseState_[slot] = DenseState::Missing;
+        std::array<QImage, 5> strips;
+        for (std::size_t n = 0; n < strips.size(); ++n) {
+            const QString path = DensePath(paths_[n], density);
+            if (!QFileInfo(path).isFile() || BitmapCutShort(path)) return false;
+            strips[n] = QImage(path);
+            // A denser strip that is not exactly the 1x strip enlarged would move the layout
+            // under the pointer; the 1x pictures serve instead.
+            if (strips[n].size() !=
+                QSize(cellWidth_ * CellsPerStrip * density, cellHeight_ * density))
+                return false;
+        }
+        dense_[slot] = CutAll(strips, cellWidth_ * density, cellHeight_ * density, density);
+        denseState_[slot] = DenseState::Loaded;
+    }
+    return denseState_[slot] == DenseState::Loaded;
+}
+
+int PictureSet::DensityFor(double devicePixelsPerPixel) const {
+    int best = 1;
+    for (int density : Densities) {
+        if (density > 1 && !LoadDense(density)) break;
+        best = density;
+        // A little slack: a scale of 2.0004 from rounding still takes the 2x strips.
+        if (density >= devicePixelsPerPixel - 1e-3) break;
+    }
+    return best;
+}
+
+const QPixmap& PictureSet::SharpestFor(int id, double devicePixelsPerPixel) const {
+    if (devicePixelsPerPixel <= 1.0 + 1e-3) return Picture(id);
+    return PictureAt(id, DensityFor(devicePixelsPerPixel));
+}
+
+const QPixmap& PictureSet::PictureAt(int id, int density) const {
+    static const QPixmap none;
+    if (density == 1) return Picture(id);
+    if (density < 1 || density > Densities.back() || id < 0 || id >= Slots) return none;
+    if (!IsLoaded() || !LoadDense(density)) return none;
+    return dense_[static_cast<std::size_t>(density - 1)][id];
 }
 
 const QPixmap& PictureSet::Picture(int id) const {

@@ -2,6 +2,11 @@
 // and filed under the picture ids the board uses (the card number a picture was cut for: 1..108
 // the playing cards, 110..116 the backs, 120..123 the colour markers). The set is loaded once at
 // start-up and shared read-only by every view of the table.
+//
+// Beside each strip there may be the same strip drawn at two and three times the resolution
+// ("Red3@2x.bmp", "Red3@3x.bmp"). The layout always takes its sizes from the 1x strips; the
+// denser ones only sharpen the painting and are read the first time a scale asks for them, so
+// start-up on an ordinary screen never pays for them.
 #pragma once
 
 #include <QImage>
@@ -10,6 +15,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace tolvanis {
@@ -33,6 +39,17 @@ class PictureSet {
     const QPixmap& Picture(int id) const;
     QImage PictureImage(int id) const;
 
+    // The resolutions drawn beside the 1x strips, densest last.
+    static constexpr std::array<int, 3> Densities{1, 2, 3};
+    // The density of the strips a picture painted at `devicePixelsPerPixel` device pixels per
+    // 1x pixel is taken from: the least that has enough pixels, else the densest there is.
+    int DensityFor(double devicePixelsPerPixel) const;
+    // The picture at that density (1x when no denser strips are there).
+    const QPixmap& SharpestFor(int id, double devicePixelsPerPixel) const;
+    // The picture cut from the strips of `density` (1, 2 or 3); a null pixmap when those
+    // strips are missing or do not match the 1x ones.
+    const QPixmap& PictureAt(int id, int density) const;
+
     int CellWidthPx() const { return cellWidth_; }
     int CellHeightPx() const { return cellHeight_; }
     // The card size on the table: the cell size at 96 pixels to the inch.
@@ -47,7 +64,18 @@ class PictureSet {
     static bool CellOf(int id, int& strip, int& cell);
 
   private:
-    std::array<QPixmap, Slots> pictures_{};
+    using Pictures = std::array<QPixmap, Slots>;
+    // Cuts the five strip images into the picture slots.
+    static Pictures CutAll(const std::array<QImage, 5>& strips, int cellW, int cellH, int density);
+    // Reads the strips of a denser resolution once; false when any is missing or wrong.
+    bool LoadDense(int density) const;
+
+    Pictures pictures_{};
+    std::array<QString, 5> paths_{};
+    // The denser sets, read on demand: not tried yet, read, or not there.
+    enum class DenseState : std::uint8_t { Untried, Loaded, Missing };
+    mutable std::array<DenseState, Densities.size()> denseState_{};
+    mutable std::array<Pictures, Densities.size()> dense_{};
     int cellWidth_ = 0;
     int cellHeight_ = 0;
 };

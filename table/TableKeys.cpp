@@ -26,12 +26,15 @@ class TableKeys::Ring : public QWidget {
         if (rect.isEmpty()) return;
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        // Two colours, so that it shows on the felt, on white cards and on black labels.
-        const QRectF outer = QRectF(rect).adjusted(-2.5, -2.5, 2.5, 2.5);
-        p.setPen(QPen(Qt::black, 3));
-        p.drawRoundedRect(outer, 3, 3);
-        p.setPen(QPen(QColor(255, 215, 0), 1.5, Qt::DashLine));
-        p.drawRoundedRect(outer, 3, 3);
+        // Two colours, so that it shows on the felt, on white cards and on black labels; as
+        // thick as the table is scaled.
+        const double k = static_cast<const TableWidget*>(parentWidget())->Scale();
+        const double out = 2.5 * k;
+        const QRectF outer = QRectF(rect).adjusted(-out, -out, out, out);
+        p.setPen(QPen(Qt::black, 3 * k));
+        p.drawRoundedRect(outer, 3 * k, 3 * k);
+        p.setPen(QPen(QColor(255, 215, 0), 1.5 * k, Qt::DashLine));
+        p.drawRoundedRect(outer, 3 * k, 3 * k);
     }
 
   private:

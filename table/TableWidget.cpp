@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "Engine.h"
+#include "InputCodes.h"
 #include "PictureSet.h"
 
 namespace tolvanis {
@@ -34,45 +35,29 @@ QColor ToQColor(Rgb rgb, const QColor& fallback) {
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-// Fonts are given in points at 96 dots to the inch; pixel sizes keep them the same on every
-// screen whatever its reported resolution.
-QFont TableFont(double points, bool bold, bool windowFont = false) {
+// Fonts are given in points at 96 dots to the inch and at 100 %; pixel sizes keep them the same
+// on every screen whatever its reported resolution, and grow with the table's scale so that text
+// is drawn at its size rather than enlarged as a picture.
+QFont TableFont(double points, bool bold, double scale, bool windowFont = false) {
     QFont font = windowFont ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
                             : QFont(QStringLiteral("Liberation Sans"));
     if (!windowFont) font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
     font.setBold(bold);
     return font;
 }
 
-int ButtonCode(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return ButtonLeft;
-        case Qt::RightButton:
-            return ButtonRight;
-        case Qt::MiddleButton:
-            return ButtonMiddle;
-        default:
-            return 0;
-    }
-}
+// The option box's parts in millimetres inside the box.
+constexpr double OptBoxLeft = 4.8, OptBoxWidth = 28.8, OptBoxHeight = 4.0;
+constexpr std::array<double, 3> OptBoxTops{4.2, 9.3, 14.3};
+constexpr double OptOkLeft = 4.2, OptCancelLeft = 19.6, OptButtonTop = 20.1;
+constexpr double OptButtonWidth = 14.4, OptButtonHeight = 4.4;
 
-int ButtonsMask(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= ButtonLeft;
-    if (buttons & Qt::RightButton) mask |= ButtonRight;
-    if (buttons & Qt::MiddleButton) mask |= ButtonMiddle;
-    return mask;
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= ShiftMask;
-    if (modifiers & Qt::ControlModifier) mask |= CtrlMask;
-    if (modifiers & Qt::AltModifier) mask |= AltMask;
-    return mask;
-}
+// The rules take the runtime's own button and modifier numbers.
+static_assert(ButtonLeft == runtimecodes::ButtonLeft && ButtonRight == runtimecodes::ButtonRight &&
+              ButtonMiddle == runtimecodes::ButtonMiddle);
+static_assert(ShiftMask == runtimecodes::ShiftMask && CtrlMask == runtimecodes::CtrlMask &&
+              AltMask == runtimecodes::AltMask);
 
 // Steps of the flying back for seats 1..4: direction and count, 2 millimetres a step.
 struct FlightPath {
@@ -104,7 +89,6 @@ TableWidget::TableWidget(Engine& engine, const PictureSet& pictures, QWidget* pa
 void TableWidget::BuildOptionFrame() {
     const OptionFrameItem& item = engine_.Table.Optionframe;
     optionFrame_ = new QGroupBox(item.Caption, this);
-    optionFrame_->setFont(TableFont(8.25, true));
     optionFrame_->setAutoFillBackground(true);
     QPalette palette = optionFrame_->palette();
     palette.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -112,31 +96,22 @@ void TableWidget::BuildOptionFrame() {
     palette.setColor(QPalette::Button, QColor(212, 208, 200));
     palette.setColor(QPalette::ButtonText, Qt::black);
     optionFrame_->setPalette(palette);
-    optionFrame_->setFixedSize(ToPx(item.Width), ToPx(item.Height));
 
-    const double tops[3] = {4.2, 9.3, 14.3};
-    for (int i = 0; i < 3; ++i) {
-        QLabel* label = new QLabel(optionFrame_);
+    for (QLabel*& label : optBox_) {
+        label = new QLabel(optionFrame_);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setFont(TableFont(7.5, true));
         label->setAutoFillBackground(true);
         QPalette lp = label->palette();
         lp.setColor(QPalette::Window, Qt::black);
         lp.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(lp);
-        label->setGeometry(ToPx(4.8), ToPx(tops[i]), ToPx(28.8), ToPx(4.0));
         label->installEventFilter(this);
         label->setCursor(Qt::PointingHandCursor);
-        optBox_[static_cast<std::size_t>(i)] = label;
     }
     optOk_ = new QPushButton(QStringLiteral("OK"), optionFrame_);
-    optOk_->setGeometry(ToPx(4.2), ToPx(20.1), ToPx(14.4), ToPx(4.4));
     optCancel_ = new QPushButton(QStringLiteral("Cancel"), optionFrame_);
-    optCancel_->setGeometry(ToPx(19.6), ToPx(20.1), ToPx(14.4), ToPx(4.4));
-    for (QPushButton* button : {optOk_, optCancel_}) {
-        button->setFont(TableFont(7.5, true));
+    for (QPushButton* button : {optOk_, optCancel_})
         button->setFocusPolicy(Qt::NoFocus);
-    }
     connect(optOk_, &QPushButton::clicked, this, [this] {
         engine_.OnOptOk();
         AfterEngine();
@@ -145,17 +120,100 @@ void TableWidget::BuildOptionFrame() {
         engine_.OnOptCancel();
         AfterEngine();
     });
+    ScaleOptionFrame();
     optionFrame_->hide();
+}
+
+void TableWidget::ScaleOptionFrame() {
+    if (!optionFrame_) return;
+    const double scale = Scale();
+    // A part of the box at (left, top) millimetres inside it, w x h millimetres large.
+    auto part = [scale](double left, double top, double w, double h) {
+        return QRect(static_cast<int>(std::lround(ToPx(left) * scale)),
+                     static_cast<int>(std::lround(ToPx(top) * scale)),
+                     static_cast<int>(std::lround(ToPx(w) * scale)),
+                     static_cast<int>(std::lround(ToPx(h) * scale)));
+    };
+    const OptionFrameItem& item = engine_.Table.Optionframe;
+    optionFrame_->setFont(TableFont(8.25, true, scale));
+    optionFrame_->setFixedSize(part(0, 0, item.Width, item.Height).size());
+    for (std::size_t i = 0; i < optBox_.size(); ++i) {
+        optBox_[i]->setFont(TableFont(7.5, true, scale));
+        optBox_[i]->setGeometry(part(OptBoxLeft, OptBoxTops[i], OptBoxWidth, OptBoxHeight));
+    }
+    optOk_->setGeometry(part(OptOkLeft, OptButtonTop, OptButtonWidth, OptButtonHeight));
+    optCancel_->setGeometry(part(OptCancelLeft, OptButtonTop, OptButtonWidth, OptButtonHeight));
+    for (QPushButton* button : {optOk_, optCancel_})
+        button->setFont(TableFont(7.5, true, scale));
 }
 
 int TableWidget::ToPx(double mm) {
     return static_cast<int>(std::lround(mm * PxPerMm));
 }
 
-QRect TableWidget::ItemRect(ItemRef item) const {
+QSize TableWidget::LayoutSizeFor(const Board& board) {
+    return QSize(static_cast<int>(std::lround(board.WindowWidthTwips / 15.0)),
+                 static_cast<int>(std::lround(board.WindowHeightTwips / 15.0)));
+}
+
+QSize TableWidget::LayoutSize() const {
+    return LayoutSizeFor(engine_.Table);
+}
+
+double TableWidget::Scale() const {
+    const QSize layout = LayoutSize();
+    if (layout.isEmpty()) return 1.0;
+    return std::min(double(width()) / layout.width(), double(height()) / layout.height());
+}
+
+QPoint TableWidget::Origin() const {
+    const QSize layout = LayoutSize();
+    const double scale = Scale();
+    // Whole pixels, so that at a whole scale every picture starts on a pixel of the screen.
+    return QPoint(static_cast<int>(std::floor((width() - layout.width() * scale) / 2.0)),
+                  static_cast<int>(std::floor((height() - layout.height() * scale) / 2.0)));
+}
+
+QPointF TableWidget::ToWidget(QPointF layoutPx) const {
+    return QPointF(Origin()) + layoutPx * Scale();
+}
+
+QRect TableWidget::ToWidget(const QRect& layoutRect) const {
+    const QPointF topLeft = ToWidget(QPointF(layoutRect.topLeft()));
+    const QPointF bottomRight = ToWidget(
+        QPointF(layoutRect.left() + layoutRect.width(), layoutRect.top() + layoutRect.height()));
+    const QPoint a(static_cast<int>(std::lround(topLeft.x())),
+                   static_cast<int>(std::lround(topLeft.y())));
+    const QPoint b(static_cast<int>(std::lround(bottomRight.x())),
+                   static_cast<int>(std::lround(bottomRight.y())));
+    return QRect(a, QSize(b.x() - a.x(), b.y() - a.y()));
+}
+
+QPoint TableWidget::LayoutPixelAt(QPointF widgetPos) const {
+    const QPointF layout = (widgetPos - QPointF(Origin())) / Scale();
+    return QPoint(static_cast<int>(std::floor(layout.x())),
+                  static_cast<int>(std::floor(layout.y())));
+}
+
+QRect TableWidget::LayoutRect(ItemRef item) const {
     const Board& t = engine_.Table;
     return QRect(ToPx(t.LeftOf(item)), ToPx(t.TopOf(item)), ToPx(t.WidthOf(item)),
                  ToPx(t.HeightOf(item)));
+}
+
+QRect TableWidget::ItemRect(ItemRef item) const {
+    return ToWidget(LayoutRect(item));
+}
+
+std::optional<ItemRef> TableWidget::ItemAt(QPointF widgetPos) const {
+    const QPoint px = LayoutPixelAt(widgetPos);
+    return engine_.Table.ItemAt(px.x() / PxPerMm, px.y() / PxPerMm);
+}
+
+QPointF TableWidget::MmFrom(ItemRef item, QPointF widgetPos) const {
+    const QPoint px = LayoutPixelAt(widgetPos);
+    const QRect rect = LayoutRect(item);
+    return QPointF((px.x() - rect.left() + 0.5) / PxPerMm, (px.y() - rect.top() + 0.5) / PxPerMm);
 }
 
 bool TableWidget::FlightRunning() const {
@@ -188,6 +246,7 @@ void TableWidget::CheckFlight() {
 
 void TableWidget::SyncWindowed() {
     const Board& t = engine_.Table;
+    const double scale = Scale();
     // The windowed items are made the first time they show: most runs never open the option
     // box, and start-up should not pay for it.
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
@@ -196,13 +255,15 @@ void TableWidget::SyncWindowed() {
         if (!pickers_[i]) {
             pickers_[i] = new QLabel(this);
             pickers_[i]->setFrameShape(QFrame::Box);
+            pickers_[i]->setScaledContents(true);
         }
         QLabel* picker = pickers_[i];
         if (item.Visible) {
             const QPixmap& picture = pictures_.Picture(item.Picture);
-            picker->setPixmap(picture);
-            picker->setGeometry(ToPx(item.Left), ToPx(item.Top), picture.width() + 2,
-                                picture.height() + 2);
+            picker->setPixmap(pictures_.SharpestFor(item.Picture, scale * devicePixelRatioF()));
+            const QRect inner =
+                ToWidget(QRect(QPoint(ToPx(item.Left), ToPx(item.Top)), picture.size()));
+            picker->setGeometry(inner.adjusted(0, 0, 2, 2));
             picker->raise();
         }
         picker->setVisible(item.Visible);
@@ -213,31 +274,42 @@ void TableWidget::SyncWindowed() {
     optionFrame_->setTitle(frame.Caption);
     for (std::size_t i = 0; i < optBox_.size(); ++i)
         optBox_[i]->setText(frame.OptBoxCaption[i]);
-    optionFrame_->move(ToPx(frame.Left), ToPx(frame.Top));
+    optionFrame_->move(ToWidget(QPointF(ToPx(frame.Left), ToPx(frame.Top))).toPoint());
     if (frame.Visible) optionFrame_->raise();
     optionFrame_->setVisible(frame.Visible);
 }
 
+void TableWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ScaleOptionFrame();
+    SyncWindowed();
+}
+
 void TableWidget::PaintLabel(QPainter& p, const LabelItem& label, ItemKind kind) const {
-    const QRect rect(ToPx(label.Left), ToPx(label.Top), ToPx(label.Width), ToPx(label.Height));
+    const double scale = Scale();
+    const QRect rect =
+        ToWidget(QRect(ToPx(label.Left), ToPx(label.Top), ToPx(label.Width), ToPx(label.Height)));
     p.fillRect(rect, ToQColor(label.BackColor, Qt::black));
     const bool bordered = kind == ItemKind::Message || kind == ItemKind::TotalInDeck;
     QRect textRect = rect;
     if (bordered) {
-        p.setPen(LabelBorder);
-        p.drawRect(rect.adjusted(0, 0, -1, -1));
-        textRect = rect.adjusted(1, 1, -1, -1);
+        const int line = std::max(1, static_cast<int>(std::lround(scale)));
+        p.setPen(QPen(LabelBorder, line, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        const double half = line / 2.0;
+        p.drawRect(QRectF(rect).adjusted(half, half, -half, -half));
+        textRect = rect.adjusted(line, line, -line, -line);
     }
     QFont font;
     switch (kind) {
         case ItemKind::LastCardLabel:
-            font = TableFont(9, true);
+            font = TableFont(9, true, scale);
             break;
         case ItemKind::TotalInDeck:
-            font = TableFont(8.25, true, true);
+            font = TableFont(8.25, true, scale, true);
             break;
         default:
-            font = TableFont(7.5, true);
+            font = TableFont(7.5, true, scale);
             break;
     }
     p.setFont(font);
@@ -246,6 +318,17 @@ void TableWidget::PaintLabel(QPainter& p, const LabelItem& label, ItemKind kind)
     p.setClipRect(textRect);
     p.drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label.Caption);
     p.restore();
+}
+
+void TableWidget::PaintPicture(QPainter& p, int picture, QPoint layoutPos) const {
+    const QPixmap& layoutPicture = pictures_.Picture(picture);
+    if (layoutPicture.isNull()) return;
+    // The picture covers the layout pixels it covers at 100 %; the strip with enough pixels
+    // for the screen is scaled smoothly into that place.
+    const QRect target = ToWidget(QRect(layoutPos, layoutPicture.size()));
+    const QPixmap& sharp =
+        pictures_.SharpestFor(picture, Scale() * p.device()->devicePixelRatioF());
+    p.drawPixmap(target, sharp, sharp.rect());
 }
 
 void TableWidget::paintEvent(QPaintEvent* event) {
@@ -266,6 +349,8 @@ void TableWidget::paintEvent(QPaintEvent* event) {
         fp.fillRect(felt_.rect(), lamp);
     }
     p.drawPixmap(event->rect(), felt_, event->rect());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
     const Board& t = engine_.Table;
     for (const ItemRef& item : t.StackingOrder()) {
         if (!t.IsVisible(item)) continue;
@@ -275,9 +360,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                 const ImageItem& image = item.Kind == ItemKind::CardImage
                                              ? t.CardImage[static_cast<std::size_t>(item.Index)]
                                              : t.PlayerBack[static_cast<std::size_t>(item.Index)];
-                const QPixmap& picture = pictures_.Picture(image.Picture);
-                if (!picture.isNull())
-                    p.drawPixmap(QPoint(ToPx(image.Left), ToPx(image.Top)), picture);
+                PaintPicture(p, image.Picture, QPoint(ToPx(image.Left), ToPx(image.Top)));
                 break;
             }
             case ItemKind::LastCardLabel:
@@ -294,27 +377,15 @@ void TableWidget::paintEvent(QPaintEvent* event) {
                 break;
         }
     }
-    if (FlightRunning()) {
-        const QPixmap& back = pictures_.Picture(flight_.Picture);
-        if (!back.isNull()) p.drawPixmap(QPoint(ToPx(flightPos_.x()), ToPx(flightPos_.y())), back);
-    }
-}
-
-std::optional<ItemRef> TableWidget::ItemUnder(QPointF pos) const {
-    return engine_.Table.ItemAt(pos.x() / PxPerMm, pos.y() / PxPerMm);
-}
-
-QPointF TableWidget::MmFrom(ItemRef item, QPointF pos) const {
-    const QRect rect = ItemRect(item);
-    return QPointF((std::floor(pos.x()) - rect.left() + 0.5) / PxPerMm,
-                   (std::floor(pos.y()) - rect.top() + 0.5) / PxPerMm);
+    if (FlightRunning())
+        PaintPicture(p, flight_.Picture, QPoint(ToPx(flightPos_.x()), ToPx(flightPos_.y())));
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
     // The first button down picks the item; further buttons while it is held go to the same.
     if (!pressed_) {
         pressed_ = true;
-        pressedItem_ = ItemUnder(event->position());
+        pressedItem_ = ItemAt(event->position());
     }
     event->accept();
 }
@@ -323,8 +394,8 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed_) return;
     const std::optional<ItemRef> item = pressedItem_;
     if (event->buttons() == Qt::NoButton) pressed_ = false;
-    const int button = ButtonCode(event->button());
-    const int shift = ShiftCode(event->modifiers());
+    const int button = runtimecodes::ButtonCode(event->button());
+    const int shift = runtimecodes::ShiftState(event->modifiers());
     if (button == 0) return;
     if (!item) {
         engine_.OnBoardMouseUp(button, shift);
@@ -339,7 +410,7 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
                 break;
             case ItemKind::Message: {
                 // A click: the left button released over the label that took the press.
-                const std::optional<ItemRef> under = ItemUnder(event->position());
+                const std::optional<ItemRef> under = ItemAt(event->position());
                 if (button == ButtonLeft && under == item) engine_.OnMessageClick(item->Index);
                 break;
             }
@@ -352,9 +423,9 @@ void TableWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
-    const std::optional<ItemRef> item = pressed_ ? pressedItem_ : ItemUnder(event->position());
-    const int buttons = ButtonsMask(event->buttons());
-    const int shift = ShiftCode(event->modifiers());
+    const std::optional<ItemRef> item = pressed_ ? pressedItem_ : ItemAt(event->position());
+    const int buttons = runtimecodes::ButtonMask(event->buttons());
+    const int shift = runtimecodes::ShiftState(event->modifiers());
     if (!item) {
         engine_.OnBoardMouseMove();
     } else if (item->Kind == ItemKind::CardImage) {

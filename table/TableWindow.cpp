@@ -1,6 +1,9 @@
 #include "TableWindow.h"
 
-#include <QLayout>
+#include <QAction>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QScreen>
 
 #include <cmath>
 
@@ -16,21 +19,41 @@ TableWindow::TableWindow(Engine& engine, const PictureSet& pictures, QWidget* pa
     : QMainWindow(parent), engine_(engine), pictures_(pictures) {
     setWindowTitle(QStringLiteral("Tolvanis v" TOLVANIS_VERSION));
     table_ = new TableWidget(engine_, pictures_, this);
-    table_->setFixedSize(ClientSizeFor(engine_.Table));
+    // The layout's own size is where the window starts and the least it shrinks to; any larger
+    // size draws the whole table larger.
+    table_->setMinimumSize(ClientSizeFor(engine_.Table));
     setCentralWidget(table_);
     keys_ = new TableKeys(engine_, table_);
     table_->setFocus();
-    // The table does not stretch: the window is as large as the layout asks, with whatever
-    // menu bar the shell gives it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // The layout puts the window at the top-left corner of the screen.
-    move(0, 0);
+    resize(sizeHint());
+
+    auto* fullScreen = new QAction(tr("Full Screen"), this);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::FullScreen);
+    if (!keys.contains(QKeySequence(Qt::Key_F11))) keys.prepend(QKeySequence(Qt::Key_F11));
+    fullScreen->setShortcuts(keys);
+    fullScreen->setShortcutContext(Qt::WindowShortcut);
+    connect(fullScreen, &QAction::triggered, this, &TableWindow::ToggleFullScreen);
+    addAction(fullScreen);
+
+    PlaceAtTopLeft();
     connect(table_, &TableWidget::Forwarded, this, &TableWindow::BoardChanged);
 }
 
+void TableWindow::ToggleFullScreen() {
+    // Leaving full screen gives back a maximised window as it was.
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void TableWindow::PlaceAtTopLeft() {
+    // The window's frame, not its inner area, goes to the corner of the screen area that the
+    // desktop leaves free, so the title bar stays on screen and the window can be dragged.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint corner = screen ? screen->availableGeometry().topLeft() : QPoint(0, 0);
+    move(corner);
+}
+
 QSize TableWindow::ClientSizeFor(const Board& board) {
-    return QSize(static_cast<int>(std::lround(board.WindowWidthTwips / 15.0)),
-                 static_cast<int>(std::lround(board.WindowHeightTwips / 15.0)));
+    return TableWidget::LayoutSizeFor(board);
 }
 
 void TableWindow::Refresh() {

@@ -1,6 +1,7 @@
 // The game's main window: the caption, the menu bar the shell fills, and the table widget that
-// shows the engine's board. The window holds no game state; it sizes itself from the layout the
-// engine computed and reads colours off the card pictures for the colour pick.
+// shows the engine's board. The window holds no game state; it starts at the size of the layout
+// the engine computed, may grow (maximised, full screen with F11) while the table scales with
+// it, and reads colours off the 1x card pictures for the colour pick.
 #pragma once
 
 #include <QMainWindow>
@@ -35,11 +36,16 @@ class TableWindow : public QMainWindow {
     // The client size in pixels at 100 %: the layout's twips, 15 to a pixel.
     static QSize ClientSizeFor(const Board& board);
 
+    // Full screen on and off (F11), keeping whether the window was maximised.
+    void ToggleFullScreen();
+
   signals:
     // The board changed in answer to the mouse (the shell refreshes its menus and windows).
     void BoardChanged();
 
   private:
+    void PlaceAtTopLeft();
+
     Engine& engine_;
     const PictureSet& pictures_;
     TableWidget* table_ = nullptr;

@@ -3,8 +3,10 @@
 #include <QMetaClassInfo>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtNumeric>
 
 #include "PropertyBag.h"
 #include "Runtime.h"
@@ -155,6 +157,80 @@ class StoreTest : public QObject {
         QCOMPARE(again.value("Picture").value<QPixmap>().toImage(), picture.toImage());
     }
 
+    // A store is outside data: what the setters refuse, loading refuses too, and the default
+    // takes its place.
+    void storedValuesKeepTheSettersRanges() {
+        const QRegularExpression outOfRange(QStringLiteral("Pavrel: stored .* is out of range"));
+        const QList<QVariantMap> stores = {
+            {{"BorderWidth", 2147483647}, {"DrawStyle", 70000}, {"FontSize", qQNaN()}},
+            {{"BorderWidth", 0}, {"DrawStyle", -1}, {"FontSize", 1e6}},
+            {{"BorderWidth", 2.5}, {"DrawStyle", "abc"}, {"FontSize", 32766}},
+            {{"BorderWidth", -1e300}, {"DrawStyle", 6.5}, {"FontSize", -8}}};
+        for (const QVariantMap& store : stores) {
+            Pavrel w;
+            for (int i = 0; i < 3; ++i)
+                QTest::ignoreMessage(QtWarningMsg, outOfRange);
+            w.Load(store);
+            QCOMPARE(w.BorderWidth(), short(1));
+            QCOMPARE(w.DrawStyle(), short(5));
+            QCOMPARE(w.FontSize(), 8.0f);
+            const QVariantMap saved = w.Save();
+            QVERIFY(!saved.contains("BorderWidth"));
+            QVERIFY(!saved.contains("DrawStyle"));
+        }
+        Pavrel edges;
+        edges.Load({{"BorderWidth", 8192}, {"DrawStyle", 0}, {"FontSize", 2160}});
+        QCOMPARE(edges.BorderWidth(), short(8192));
+        QCOMPARE(edges.DrawStyle(), short(0));
+        QCOMPARE(edges.FontSize(), 2160.0f);
+    }
+
+    void fontSizeNotExactInSinglePrecisionSurvives() {
+        Pavrel w;
+        w.SetFontSize(8.3f);
+        const QVariantMap saved = w.Save();
+        Pavrel r;
+        r.Load(saved);
+        QCOMPARE(r.FontSize(), 8.3f);
+        QCOMPARE(r.Save().value("FontSize"), saved.value("FontSize"));
+        // A store written in double precision or as text reads the same size.
+        for (const QVariant& stored : {QVariant(8.3), QVariant(QStringLiteral("8.3"))}) {
+            Pavrel t;
+            t.Load({{"FontSize", stored}});
+            QCOMPARE(t.FontSize(), 8.3f);
+        }
+    }
+
+    void notifySignalsOnlyOnRealChange() {
+        Pavrel w;
+        QSignalSpy width(&w, &Pavrel::BorderWidthChanged);
+        QSignalSpy caption(&w, &Pavrel::CaptionChanged);
+        QSignalSpy back(&w, &Pavrel::PicBackChanged);
+        QSignalSpy font(&w, &Pavrel::FontChanged);
+        QSignalSpy keys(&w, &Pavrel::PropertyChanged);
+        w.SetBorderWidth(w.BorderWidth());
+        w.SetCaption(w.Caption());
+        w.SetPicBack(w.PicBack());
+        w.SetFontSize(w.FontSize());
+        QCOMPARE(width.count() + caption.count() + back.count() + font.count(), 0);
+        QCOMPARE(keys.count(), 4);  // every assignment still names its key
+        w.SetBorderWidth(2);
+        w.SetCaption(QStringLiteral("Other"));
+        w.SetPicBack(0x00FFFFFFu);
+        w.SetFontSize(w.FontSize() + 1);
+        QCOMPARE(width.count(), 1);
+        QCOMPARE(caption.count(), 1);
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(font.count(), 1);
+        // A refused write by name changes nothing, so it says nothing.
+        QTest::ignoreMessage(QtWarningMsg, "Pavrel.FontSize: error 380, Invalid property value");
+        QVERIFY(w.setProperty("FontSize", 1e300));
+        QCOMPARE(font.count(), 1);
+        const QMetaObject* mo = w.metaObject();
+        for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
+            QVERIFY2(mo->property(i).hasNotifySignal(), mo->property(i).name());
+    }
+
     void coloursStoredAsSignedNumbersStillLoad() {
         // A store that went through a signed 32-bit field hands back negative numbers.
         Pavrel w;
@@ -274,7 +350,8 @@ class StoreTest : public QObject {
         QCOMPARE(resolveColor(0x8000000Fu, pal), QColor(7, 8, 9));
         QCOMPARE(resolveColor(0x80000008u, pal), QColor(10, 11, 12));
         QCOMPARE(resolveColor(0x80000012u, pal), QColor(13, 14, 15));
-        QCOMPARE(resolveColor(0x80000009u, pal), QColor(16, 17, 18));
+        pal.setColor(QPalette::HighlightedText, QColor(19, 20, 21));
+        QCOMPARE(resolveColor(0x80000009u, pal), QColor(19, 20, 21));  // caption text
         QCOMPARE(resolveColor(0x00332211u, pal), QColor(0x11, 0x22, 0x33));
         QCOMPARE(colorCode(QColor(0x11, 0x22, 0x33)), 0x00332211u);
 

@@ -244,8 +244,31 @@ class ItemOperationsTest : public QObject {
         c.setDesignMode(true);
         QCOMPARE(errorNumber([&] { c.setListCount(3); }), 387);
         QSignalSpy changed(&c, &UserControl1::PropertyChanged);
-        QCOMPARE(errorNumber([&] { c.setProperty("ListCount", 3); }), 387);
+        // By name the refusal is a warning: no exception may cross the meta-object system.
+        QTest::ignoreMessage(
+            QtWarningMsg, "UserControl1.ListCount: error 387, 'ListCount' property cannot be set");
+        QCOMPARE(errorNumber([&] { c.setProperty("ListCount", 3); }), 0);
         QCOMPARE(changed.count(), 0);
+        QCOMPARE(c.ListCount(), 0);
+    }
+
+    void refusedWritesByNameWarnAndKeepTheValue() {
+        UserControl1 c;
+        c.setDrawStyle(1);
+        const QVariant rowHeight = c.RowHeight();
+        QTest::ignoreMessage(QtWarningMsg, "UserControl1.RowHeight: error 11, Division by zero");
+        QTest::ignoreMessage(QtWarningMsg, "UserControl1.DrawStyle: error 6, Overflow");
+        try {
+            QVERIFY(c.setProperty("RowHeight", 0));
+            QVERIFY(c.setProperty("DrawStyle", 40000));
+        } catch (const picturelist::PictureListError& error) {
+            QFAIL(error.what());
+        }
+        QCOMPARE(c.RowHeight(), rowHeight);
+        QCOMPARE(c.DrawStyle(), 1);
+        // The typed calls still raise the numbered error.
+        QCOMPARE(errorNumber([&] { c.setRowHeight(0); }), 11);
+        QCOMPARE(errorNumber([&] { c.setDrawStyle(40000); }), 6);
     }
 
     void positionsOverflowBeyond16Bits() {

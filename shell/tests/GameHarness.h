@@ -13,9 +13,9 @@
 
 #include "GameApp.h"
 #include "GameMenus.h"
-#include "TableWindow.h"
 #include "MovesWindow.h"
 #include "TableWidget.h"
+#include "TableWindow.h"
 #include "UserControl1.h"
 
 namespace tolvanis::testing {
@@ -60,8 +60,7 @@ class GameHarness {
         const QRect rect = Table()->ItemRect(item);
         for (int y = rect.top() + rect.height() / 2; y <= rect.bottom(); y += 2) {
             for (int x = rect.left() + 1; x <= rect.right(); x += 2) {
-                const auto under =
-                    Tb().ItemAt((x + 0.5) / TableWidget::PxPerMm, (y + 0.5) / TableWidget::PxPerMm);
+                const auto under = Table()->ItemAt(QPointF(x, y));
                 if (under && *under == item) return QPoint(x, y);
             }
         }

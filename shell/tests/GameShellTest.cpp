@@ -62,6 +62,28 @@ class GameShellTest : public QObject {
         QCOMPARE(g->Moves()->size(), QSize(479, 368));
     }
 
+    // A larger Moves window gives the log the room; the slider and the scores stay at the top
+    // right, and the log keeps its lines.
+    void movesWindowGrowsTheLog() {
+        MovesWindow* moves = g->Moves();
+        g->Choose("Showlogx");
+        QVERIFY(QTest::qWaitForWindowExposed(moves));
+        const int lines = g->LogCount();
+        QVERIFY(lines > 0);
+        const QSize small = moves->size();
+        const QRect list = moves->MovesList()->geometry();
+        const int sliderFromRight = moves->width() - moves->SpeedRange()->parentWidget()->x();
+        moves->resize(small + QSize(300, 200));
+        QTRY_COMPARE(moves->size(), small + QSize(300, 200));
+        QCOMPARE(moves->MovesList()->geometry(), list.adjusted(0, 0, 300, 200));
+        QCOMPARE(moves->width() - moves->SpeedRange()->parentWidget()->x(), sliderFromRight);
+        QCOMPARE(moves->SpeedRange()->parentWidget()->y(), MovesWindow::Tw(30));
+        QCOMPARE(g->LogCount(), lines);
+        // Never smaller than designed.
+        moves->resize(100, 100);
+        QTRY_COMPARE(moves->size(), small);
+    }
+
     void twoPlayersClearsScoresAndHidesSides() {
         g->St().TotPoints = {137, 0, 12, 3};
         g->St().TotGames = {1, 0, 0, 2};

@@ -1,8 +1,11 @@
 // The whole program under random input: presses, releases and moves with any button and any
 // modifiers anywhere on the table, option box clicks and menu commands, with the computer's
-// pause at zero. After every event each card must be in exactly one place, and no event may
-// hang. The seed is fixed, so that the suite is repeatable; another seed, or a new one from the
-// clock, is asked for by environment, and the seed is printed so that a failure can be replayed:
+// pause at zero; with TOLVANIS_MONKEY_MOVES_WINDOW=1 also drags on the Moves window's log, its
+// scroll bar and the speed slider that may leave the window (off until the list's handling of a
+// drag released outside it is mended). After every event each card must be in exactly one place,
+// and no event may hang. The seed is fixed, so that the suite is repeatable; another seed, or a new
+// one from the clock, is asked for by environment, and the seed is printed so that a failure can be
+// replayed:
 //   TOLVANIS_MONKEY_SEED=<seed>|random TOLVANIS_MONKEY_EVENTS=<count> ./shell_MonkeyTest
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,6 +46,7 @@ class MonkeyTest : public QObject {
                 ? static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())
                 : EnvNumber("TOLVANIS_MONKEY_SEED", FixedSeed);
         const std::uint64_t events = EnvNumber("TOLVANIS_MONKEY_EVENTS", 3000);
+        const bool movesWindow = qEnvironmentVariableIntValue("TOLVANIS_MONKEY_MOVES_WINDOW") == 1;
         qInfo("monkey seed %llu, %llu events", static_cast<unsigned long long>(seed),
               static_cast<unsigned long long>(events));
 
@@ -113,6 +117,37 @@ class MonkeyTest : public QObject {
                     if (g.Tb().PlayerBack[seat].Visible)
                         g.ClickItem({ItemKind::PlayerBack, seat}, Qt::RightButton);
                 }
+            } else if (movesWindow && kind >= 90 && kind < 97) {
+                // A press, a few moves and a release on one part of the Moves window; the moves
+                // go up to a whole size beyond any edge, as a drag that overshoots does.
+                UserControl1* log = g.Moves()->MovesList();
+                QWidget* const parts[] = {log->listSurface(), log->scrollBar(), slider};
+                const int part = pick(3);
+                QWidget* target = parts[part];
+                const QSize size = target->size().expandedTo(QSize(1, 1));
+                const Qt::MouseButton button = chance(0.8) ? Qt::LeftButton : buttons[pick(3)];
+                auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton which,
+                                Qt::MouseButtons down) {
+                    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), which,
+                                      down, Qt::NoModifier);
+                    QCoreApplication::sendEvent(target, &event);
+                };
+                QPoint at(pick(size.width()), pick(size.height()));
+                const int moves = pick(5);
+                what = QStringLiteral("drag on Moves part %1 from %2,%3, %4 moves")
+                           .arg(part)
+                           .arg(at.x())
+                           .arg(at.y())
+                           .arg(moves);
+                send(QEvent::MouseButtonPress, at, button, button);
+                for (int m = 0; m < moves; ++m) {
+                    at = QPoint(pick(3 * size.width()) - size.width(),
+                                pick(3 * size.height()) - size.height());
+                    send(QEvent::MouseMove, at, Qt::NoButton, button);
+                }
+                send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+                // Back to full speed, so that the computer's turns stay without pauses.
+                slider->setValue(slider->maximum());
             } else if (kind < 97) {
                 QAction* action = commands[pick(static_cast<int>(commands.size()))];
                 what = QStringLiteral("menu ") + action->objectName();

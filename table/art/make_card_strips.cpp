@@ -9,6 +9,14 @@
 // from the pixel under a click. Those areas are filled without antialiasing, and every other
 // colour used anywhere in the strips keeps all three channels away from zero, so no blend
 // elsewhere can land on one of the four pick colours by accident.
+//
+// Every strip is also written at two and three times the resolution ("Red3@2x.bmp",
+// "Red3@3x.bmp"): the same drawing on a finer grid, so the table stays sharp on dense screens
+// and in large windows while its layout keeps the 1x sizes.
+//
+// A card names itself in its top-left corner, inside the part a fanned hand leaves showing:
+// about 14 pixels of its left edge in a row and 11 of its top edge in a column. Each suit also
+// has its own pattern on the panel, so the suits tell apart without their colours.
 
 #include <QColor>
 #include <QDir>
@@ -29,8 +37,10 @@ namespace {
 constexpr int kCellW = 71;
 constexpr int kCellH = 96;
 constexpr int kCells = 13;
-constexpr qreal kCornerRadius = 9.0;
-constexpr qreal kPanelInset = 4.0;
+constexpr qreal kCornerRadius = 6.0;
+constexpr qreal kPanelInset = 2.0;
+// The middle of the corner index: inside the top-left 14 x 11 pixels that a fan leaves showing.
+const QPointF kIndexAt(7.5, 6.5);
 
 // Outside the rounded corners the cell shows the table's felt, so a card lies flush on it.
 // Only those corner pixels carry this exact colour, so a viewer may also key it out to let
@@ -45,19 +55,24 @@ const QColor kGold(214, 172, 72);
 const std::array<QColor, 4> kPickColours = {QColor(128, 0, 0), QColor(0, 128, 0), QColor(0, 0, 128),
                                             QColor(128, 128, 0)};
 
+// The panel's pattern, the suit's second sign beside its colour.
+enum class Pattern { Plain, Diagonal, Rows, Dots };
+
 struct Suit {
     QColor face;
     QColor dark;
+    Pattern pattern;
     const char* file;
     const char* name;
 };
 
-// Order of the colour codes: RED, GREEN, BLUE, YELLOW.
+// Order of the colour codes: RED, GREEN, BLUE, YELLOW. Their lightness differs too (blue the
+// darkest, yellow the lightest), which a player who cannot tell red from green still sees.
 const std::array<Suit, 4> kSuits = {{
-    {QColor(214, 46, 52), QColor(110, 18, 24), "Red3.bmp", "RED"},
-    {QColor(40, 152, 74), QColor(14, 72, 34), "Green3.bmp", "GREEN"},
-    {QColor(38, 104, 206), QColor(16, 44, 104), "Blue3.bmp", "BLUE"},
-    {QColor(240, 186, 30), QColor(120, 84, 10), "Yellow3.bmp", "YELLOW"},
+    {QColor(214, 46, 52), QColor(110, 18, 24), Pattern::Plain, "Red3.bmp", "RED"},
+    {QColor(56, 166, 86), QColor(14, 72, 34), Pattern::Diagonal, "Green3.bmp", "GREEN"},
+    {QColor(30, 86, 190), QColor(12, 36, 96), Pattern::Rows, "Blue3.bmp", "BLUE"},
+    {QColor(240, 186, 30), QColor(120, 84, 10), Pattern::Dots, "Yellow3.bmp", "YELLOW"},
 }};
 
 const QPointF kCentre(kCellW / 2.0, kCellH / 2.0);
@@ -105,6 +120,41 @@ QRectF panelRect() {
 
 // The card blank: felt in the corners, a white card with a fine edge, and the coloured
 // panel inside a white margin. Returns the panel's shape for clipping patterns to it.
+void drawPattern(QPainter& p, const QPainterPath& panel, const QColor& face, Pattern pattern) {
+    if (pattern == Pattern::Plain) return;
+    const QColor tone = face.lighter(122);
+    p.save();
+    p.setClipPath(panel, Qt::IntersectClip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tone);
+    switch (pattern) {
+        case Pattern::Diagonal:
+            for (int d = -kCellH; d < kCellW; d += 6) {
+                QPainterPath band;
+                band.moveTo(d, kCellH);
+                band.lineTo(d + 2.2, kCellH);
+                band.lineTo(d + 2.2 + kCellH, 0);
+                band.lineTo(d + kCellH, 0);
+                band.closeSubpath();
+                p.drawPath(band);
+            }
+            break;
+        case Pattern::Rows:
+            for (int y = 1; y < kCellH; y += 5)
+                p.drawRect(QRectF(0, y, kCellW, 2));
+            break;
+        case Pattern::Dots:
+            for (int y = 2; y < kCellH; y += 5)
+                for (int x = (y / 5) % 2 ? 5 : 2; x < kCellW; x += 6)
+                    p.drawEllipse(QPointF(x, y), 1.2, 1.2);
+            break;
+        case Pattern::Plain:
+            break;
+    }
+    p.restore();
+}
+
 QPainterPath drawBlank(QPainter& p, const QColor& panel) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.fillRect(QRect(0, 0, kCellW, kCellH), kFelt);
@@ -120,15 +170,16 @@ QPainterPath drawBlank(QPainter& p, const QColor& panel) {
 }
 
 // A path drawn at the top-left index and again, turned half round, at the bottom-right,
-// so the card reads the same from either side of the table. The index keeps close to the
-// left edge: in a fanned hand only a strip of about 14 pixels of each card shows.
+// so the card reads the same from either side of the table. The index sits in the very
+// corner: in a fanned hand only about 14 pixels of a card's left edge, or 11 of its top
+// edge, show.
 void drawIndex(QPainter& p, const QPainterPath& symbol, const QColor& fill, const QColor& outline,
-               QPointF at = QPointF(kPanelInset + 8.0, kPanelInset + 10.0)) {
-    fillOutlined(p, symbol.translated(at), fill, outline, 1.2);
+               QPointF at = kIndexAt) {
+    fillOutlined(p, symbol.translated(at), fill, outline, 0.9);
     QTransform turn;
     turn.translate(kCellW, kCellH);
     turn.rotate(180);
-    fillOutlined(p, turn.map(symbol.translated(at)), fill, outline, 1.2);
+    fillOutlined(p, turn.map(symbol.translated(at)), fill, outline, 0.9);
 }
 
 void drawCentreDisc(QPainter& p, qreal radius) {
@@ -185,14 +236,14 @@ std::pair<QPainterPath, QPainterPath> plusTwoCards(qreal r) {
 }
 
 void drawSuitCard(QPainter& p, const Suit& suit, int cell) {
-    drawBlank(p, suit.face);
+    drawPattern(p, drawBlank(p, suit.face), suit.face, suit.pattern);
     drawCentreDisc(p, 25.0);
     if (cell <= 9) {
         const int value = cell == 9 ? 0 : cell + 1;
         const bool bar = value == 6 || value == 9;
         const QString text = QString::number(value);
         fillOutlined(p, centredText(text, 44, bar).translated(kCentre), suit.face, suit.dark, 1.4);
-        drawIndex(p, centredText(text, 17, bar), kCardWhite, suit.dark);
+        drawIndex(p, centredText(text, 11, bar), kCardWhite, suit.dark);
         return;
     }
     QPainterPath symbol, index;
@@ -202,16 +253,16 @@ void drawSuitCard(QPainter& p, const Suit& suit, int cell) {
         fillOutlined(p, over.translated(kCentre), suit.face, suit.dark, 1.3);
         fillOutlined(p, centredText(QStringLiteral("+2"), 13).translated(kCentre + QPointF(8, 6)),
                      kCardWhite, suit.dark, 1.0);
-        drawIndex(p, centredText(QStringLiteral("+2"), 14), kCardWhite, suit.dark,
-                  QPointF(kPanelInset + 9.5, kPanelInset + 10.0));
+        drawIndex(p, centredText(QStringLiteral("+2"), 10), kCardWhite, suit.dark,
+                  kIndexAt + QPointF(0.5, 0));
         return;
     }
     if (cell == 11) {
         symbol = reverseSymbol(21.0);
-        index = reverseSymbol(8.5);
+        index = reverseSymbol(4.6);
     } else {
         symbol = skipSymbol(19.0);
-        index = skipSymbol(8.0);
+        index = skipSymbol(4.4);
     }
     fillOutlined(p, symbol.translated(kCentre), suit.face, suit.dark, 1.3);
     drawIndex(p, index, kCardWhite, suit.dark);
@@ -273,12 +324,11 @@ void drawWildCard(QPainter& p, bool plusFour) {
         fillOutlined(p, centredText(QStringLiteral("+4"), 12).translated(kCentre), kCardWhite, kInk,
                      0);
         // Tucked into the corner, outside the oval.
-        drawIndex(p, centredText(QStringLiteral("+4"), 11), kCardWhite, kInk,
-                  QPointF(kPanelInset + 7.5, kPanelInset + 8.5));
+        drawIndex(p, centredText(QStringLiteral("+4"), 10), kCardWhite, kInk,
+                  kIndexAt + QPointF(0.5, 0));
     } else {
-        drawMiniQuarters(p, QPointF(kPanelInset + 7.0, kPanelInset + 8.5), 4.5, 6.0);
-        drawMiniQuarters(p, QPointF(kCellW - kPanelInset - 7.0, kCellH - kPanelInset - 8.5), 4.5,
-                         6.0);
+        drawMiniQuarters(p, kIndexAt, 4.5, 4.2);
+        drawMiniQuarters(p, QPointF(kCellW, kCellH) - kIndexAt, 4.5, 4.2);
     }
 }
 
@@ -286,6 +336,9 @@ void drawWildCard(QPainter& p, bool plusFour) {
 // to follow with one big disc of that colour and its name.
 void drawMarker(QPainter& p, const Suit& suit) {
     drawBlank(p, kInk);
+    QPainterPath dot;
+    dot.addEllipse(QPointF(0, 0), 3.5, 3.5);
+    drawIndex(p, dot, suit.face, kCardWhite);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(kCardWhite, 2.5));
     p.setBrush(suit.face);
@@ -439,16 +492,19 @@ void drawBack(QPainter& p, int design) {
 // --- strips ----------------------------------------------------------------------------
 
 template <typename DrawCell>
-bool writeStrip(const QDir& dir, const char* file, DrawCell drawCell) {
-    QImage strip(kCellW * kCells, kCellH, QImage::Format_RGB32);
+bool writeStrip(const QDir& dir, const char* file, int density, DrawCell drawCell) {
+    QImage strip(kCellW * kCells * density, kCellH * density, QImage::Format_RGB32);
     strip.fill(kFelt);
     for (int cell = 0; cell < kCells; ++cell) {
         QPainter p(&strip);
+        p.scale(density, density);
         p.translate(cell * kCellW, 0);
         p.setClipRect(QRect(0, 0, kCellW, kCellH));
         drawCell(p, cell);
     }
-    const QString path = dir.filePath(QString::fromLatin1(file));
+    QString name = QString::fromLatin1(file);
+    if (density > 1) name.replace(QStringLiteral(".bmp"), QStringLiteral("@%1x.bmp").arg(density));
+    const QString path = dir.filePath(name);
     // Stored as 24-bit colour: the pick colours must come back from the file unchanged.
     if (!strip.convertToFormat(QImage::Format_RGB888).save(path, "BMP")) {
         std::fprintf(stderr, "make_card_strips: cannot write %s\n", qPrintable(path));
@@ -472,23 +528,25 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    for (const Suit& suit : kSuits) {
-        ok = writeStrip(dir, suit.file,
-                        [&](QPainter& p, int cell) { drawSuitCard(p, suit, cell); }) &&
+    for (int density : {1, 2, 3}) {
+        for (const Suit& suit : kSuits) {
+            ok = writeStrip(dir, suit.file, density,
+                            [&](QPainter& p, int cell) { drawSuitCard(p, suit, cell); }) &&
+                 ok;
+        }
+        // Backs4: +4, seven backs, markers GREEN, YELLOW, BLUE, RED, colour change.
+        ok = writeStrip(dir, "Backs4.bmp", density,
+                        [](QPainter& p, int cell) {
+                            if (cell == 0 || cell == 12) {
+                                drawWildCard(p, cell == 0);
+                            } else if (cell <= 7) {
+                                drawBack(p, cell - 1);
+                            } else {
+                                const int suitOfMarker[4] = {1, 3, 2, 0};
+                                drawMarker(p, kSuits[suitOfMarker[cell - 8]]);
+                            }
+                        }) &&
              ok;
     }
-    // Backs4: +4, seven backs, markers GREEN, YELLOW, BLUE, RED, colour change.
-    ok = writeStrip(dir, "Backs4.bmp",
-                    [](QPainter& p, int cell) {
-                        if (cell == 0 || cell == 12) {
-                            drawWildCard(p, cell == 0);
-                        } else if (cell <= 7) {
-                            drawBack(p, cell - 1);
-                        } else {
-                            const int suitOfMarker[4] = {1, 3, 2, 0};
-                            drawMarker(p, kSuits[suitOfMarker[cell - 8]]);
-                        }
-                    }) &&
-         ok;
     return ok ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <cmath>
 #include <vector>
 
 #include "BoardDescription.h"
@@ -169,6 +170,31 @@ class AccessibleTest : public QObject {
         QTest::keyClick(rig->Table(), Qt::Key_G);
         QCOMPARE(st.TableColor, ColorGreen);
         QVERIFY(!Named(table, QStringLiteral("green")));
+    }
+
+    void rectanglesAndRingFollowTheScale() {
+        const QSize layout = rig->Table()->LayoutSize();
+        rig->window->resize(layout * 2);
+        QTRY_COMPARE(rig->Table()->size(), layout * 2);
+        QVERIFY(rig->Table()->Scale() > 1.9);
+        const GameState& st = rig->engine.State;
+        QAccessibleInterface* table = Tree();
+        const ItemRef pile{ItemKind::CardImage, 0};
+        QAccessibleInterface* pileItem =
+            Named(table, QStringLiteral("pile, %1 cards").arg(st.HandCount[0]));
+        QVERIFY(pileItem);
+        QCOMPARE(pileItem->rect(), Global(rig->Table(), rig->Table()->ItemRect(pile)));
+        QVERIFY(std::abs(pileItem->rect().width() - 2 * rig->Table()->LayoutRect(pile).width()) <=
+                1);
+
+        rig->engine.CommandAllHuman();
+        rig->GiveTurnToSeat1();
+        rig->window->Refresh();
+        QTest::keyClick(rig->Table(), Qt::Key_End);
+        const ItemRef focused{ItemKind::CardImage, st.Hand[1][st.HandCount[1]]};
+        QCOMPARE(rig->window->Keys()->RingRect(), rig->Table()->ItemRect(focused));
+        QCOMPARE(table->focusChild()->rect(),
+                 Global(rig->Table(), rig->Table()->ItemRect(focused)));
     }
 
     void focusMovesAreAnnounced() {

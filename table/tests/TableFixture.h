@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QtTest>
 
 #include <memory>
 
@@ -25,13 +26,30 @@ class WindowServices : public FakeServices {
   public:
     using FakeServices::FakeServices;
     TableWindow* Window = nullptr;
+    // Where the last colour pick read its picture, in millimetres.
+    QPointF LastPickMm{-1, -1};
     Rgb ColorAt(int picker, double x, double y) override {
+        LastPickMm = QPointF(x, y);
         return Window ? Window->ColorAt(picker, x, y) : FakeServices::ColorAt(picker, x, y);
     }
     void Repaint() override {
         if (Window) Window->Refresh();
     }
 };
+
+// The first pixel of `image` whose whole 5 x 5 neighbourhood has exactly `rgb`.
+inline QPoint InsideArea(const QImage& image, QRgb rgb) {
+    for (int y = 2; y < image.height() - 2; ++y) {
+        for (int x = 2; x < image.width() - 2; ++x) {
+            bool all = true;
+            for (int dy = -2; dy <= 2 && all; ++dy)
+                for (int dx = -2; dx <= 2 && all; ++dx)
+                    all = (image.pixel(x + dx, y + dy) | 0xFF000000u) == (rgb | 0xFF000000u);
+            if (all) return QPoint(x, y);
+        }
+    }
+    return QPoint(-1, -1);
+}
 
 struct TableRig {
     explicit TableRig(const PictureSet& pictures, std::uint64_t seed = 7)
@@ -46,6 +64,7 @@ struct TableRig {
 
     TableWidget* Table() const { return window->Table(); }
     QRect RectOf(int card) const { return Table()->ItemRect({ItemKind::CardImage, card}); }
+    QRect LayoutRectOf(int card) const { return Table()->LayoutRect({ItemKind::CardImage, card}); }
     QImage Grab() const { return Table()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
     // Seat 1 (a person, cards face up) is to move, owing nothing.
@@ -93,6 +112,21 @@ struct TableRig {
     QPoint ShowingPartOf(int card) const {
         const QRect r = RectOf(card);
         return QPoint(r.left() + 4, r.center().y());
+    }
+    // The same at 100 %, in layout pixels.
+    QPoint LayoutShowingPartOf(int card) const {
+        const QRect r = LayoutRectOf(card);
+        return QPoint(r.left() + 4, r.center().y());
+    }
+
+    // Seat 1 plays the wild card `wild` with the mouse at 100 %, which leaves a colour to choose.
+    void PlayWild(int wild) {
+        GiveCard(1, wild);
+        GiveTurnToSeat1();
+        // A +4 may always follow a +4.
+        if (engine.State.CardValue[wild] == ValuePlus4)
+            engine.State.CardValue[engine.State.TableCard] = ValuePlus4;
+        QTest::mouseClick(Table(), Qt::LeftButton, {}, ShowingPartOf(wild));
     }
 
     WindowServices services;

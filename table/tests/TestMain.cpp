@@ -3,6 +3,7 @@
 
 int RunPictureSetTests(int argc, char** argv);
 int RunWindowTests(int argc, char** argv);
+int RunScaleTests(int argc, char** argv);
 int RunKeyboardTests(int argc, char** argv);
 int RunAccessibleTests(int argc, char** argv);
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed = RunPictureSetTests(argc, argv);
     failed += RunWindowTests(argc, argv);
+    failed += RunScaleTests(argc, argv);
     failed += RunKeyboardTests(argc, argv);
     failed += RunAccessibleTests(argc, argv);
     return failed;

@@ -35,20 +35,6 @@ void WriteScaledStrips(const QString& dir, int w, int h) {
     }
 }
 
-// The first pixel of `image` whose whole 5 x 5 neighbourhood has exactly `rgb`.
-QPoint InsideArea(const QImage& image, QRgb rgb) {
-    for (int y = 2; y < image.height() - 2; ++y) {
-        for (int x = 2; x < image.width() - 2; ++x) {
-            bool all = true;
-            for (int dy = -2; dy <= 2 && all; ++dy)
-                for (int dx = -2; dx <= 2 && all; ++dx)
-                    all = (image.pixel(x + dx, y + dy) | 0xFF000000u) == (rgb | 0xFF000000u);
-            if (all) return QPoint(x, y);
-        }
-    }
-    return QPoint(-1, -1);
-}
-
 }  // namespace
 
 class WindowTest : public QObject {

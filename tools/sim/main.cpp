@@ -2,7 +2,7 @@
 // table would start them (menu commands, then board clicks), and checks after every move that
 // no card was lost and that every move of the computer is one the rules allow it.
 //
-//   tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]
+//   tolvanis-sim [--deals N] [--players 2|3|4] [--seed S] [--check] [--trace]
 //                [--inject-illegal-move M]
 //
 // --inject-illegal-move M makes the computer play, from its M-th move on, the first card of its
@@ -15,8 +15,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "Arguments.h"
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
@@ -24,51 +26,17 @@
 #include "Rules.h"
 
 using namespace tolvanis;
+using sim::Options;
 
 namespace {
 
-struct Options {
-    long deals = 1000;
-    int players = 4;
-    unsigned long long seed = 1;
-    bool check = false;
-    bool trace = false;
-    long injectAt = -1;
-};
-
-[[noreturn]] void Usage() {
-    std::fprintf(stderr,
-                 "usage: tolvanis-sim --deals N [--players 2|3|4] [--seed S] [--check] [--trace]"
-                 " [--inject-illegal-move M]\n");
-    std::exit(2);
-}
-
 Options Parse(int argc, char** argv) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> const char* {
-            if (i + 1 >= argc) Usage();
-            return argv[++i];
-        };
-        if (arg == "--deals") {
-            o.deals = std::strtol(value(), nullptr, 10);
-        } else if (arg == "--players") {
-            o.players = int(std::strtol(value(), nullptr, 10));
-        } else if (arg == "--seed") {
-            o.seed = std::strtoull(value(), nullptr, 10);
-        } else if (arg == "--check") {
-            o.check = true;
-        } else if (arg == "--trace") {
-            o.trace = true;
-        } else if (arg == "--inject-illegal-move") {
-            o.injectAt = std::strtol(value(), nullptr, 10);
-        } else {
-            Usage();
-        }
+    const auto parsed = sim::ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (const std::string* refusal = std::get_if<std::string>(&parsed)) {
+        std::fprintf(stderr, "tolvanis-sim: %s\n%s", refusal->c_str(), sim::Usage().c_str());
+        std::exit(2);
     }
-    if (o.deals < 0 || o.players < 2 || o.players > 4) Usage();
-    return o;
+    return std::get<Options>(parsed);
 }
 
 constexpr long MaxMovesPerDeal = 10000;

@@ -1,6 +1,7 @@
-// Checks the generated card strips the way the table uses them: cut into 13 equal cells,
-// the colour pick reading exact pixel colours from the wild cards, and every picture
-// telling itself apart from the others.
+// Checks the generated card strips the way the table uses them, at 1x and in the denser
+// @2x and @3x strips: cut into 13 equal cells, the colour pick reading exact pixel colours
+// from the wild cards, every picture telling itself apart from the others, and every face
+// naming itself in the corner that a fanned hand leaves showing.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,12 +21,17 @@ const std::array<const char*, 4> kSuitStrips = {"Red3.bmp", "Green3.bmp", "Blue3
 const std::array<QRgb, 4> kPickColours = {qRgb(128, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 128),
                                           qRgb(128, 128, 0)};
 
-QString stripPath(const char* file) {
-    return QStringLiteral(TOLVANIS_STRIP_DIR "/") + QString::fromLatin1(file);
+constexpr std::array<int, 3> kDensities = {1, 2, 3};
+
+// "Red3.bmp" at density 2 is "Red3@2x.bmp".
+QString stripPath(const char* file, int density = 1) {
+    QString name = QString::fromLatin1(file);
+    if (density > 1) name.replace(QStringLiteral(".bmp"), QStringLiteral("@%1x.bmp").arg(density));
+    return QStringLiteral(TOLVANIS_STRIP_DIR "/") + name;
 }
 
-QImage loadStrip(const char* file) {
-    QImage image(stripPath(file));
+QImage loadStrip(const char* file, int density = 1) {
+    QImage image(stripPath(file, density));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -63,10 +70,15 @@ double meanDifference(const QImage& a, const QImage& b) {
     return sum / (3.0 * a.width() * a.height());
 }
 
-std::array<QImage, 5> allStrips() {
-    return {loadStrip(kSuitStrips[0]), loadStrip(kSuitStrips[1]), loadStrip(kSuitStrips[2]),
-            loadStrip(kSuitStrips[3]), loadStrip("Backs4.bmp")};
+std::array<QImage, 5> allStrips(int density = 1) {
+    return {loadStrip(kSuitStrips[0], density), loadStrip(kSuitStrips[1], density),
+            loadStrip(kSuitStrips[2], density), loadStrip(kSuitStrips[3], density),
+            loadStrip("Backs4.bmp", density)};
 }
+
+class DenseStrips : public ::testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(AtEveryDensity, DenseStrips, ::testing::ValuesIn(kDensities),
+                         [](const auto& info) { return std::to_string(info.param) + "x"; });
 
 }  // namespace
 
@@ -85,9 +97,26 @@ TEST(CardStrips, AreOneRowOfThirteenEqualCellsOfOneCardSize) {
     EXPECT_GT(h, w) << "cards stand upright";
 }
 
-TEST(CardStrips, AreStoredAsTwentyFourBitBitmaps) {
+// The denser strips are the same cards on a finer grid: exactly 2 or 3 times the size, and
+// brought down to 1x they look like the 1x strips.
+TEST_P(DenseStrips, AreTheOneXCardsOnAFinerGrid) {
+    const int density = GetParam();
+    const auto ones = allStrips(1), dense = allStrips(density);
+    for (int s = 0; s < 5; ++s) {
+        ASSERT_FALSE(dense[s].isNull()) << "strip " << s;
+        EXPECT_EQ(dense[s].size(), ones[s].size() * density) << "strip " << s;
+        const QImage down =
+            dense[s].scaled(ones[s].size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int n = 0; n < kCells; ++n) {
+            EXPECT_LT(meanDifference(cell(down, n), cell(ones[s], n)), 8.0)
+                << "strip " << s << " cell " << n;
+        }
+    }
+}
+
+TEST_P(DenseStrips, AreStoredAsTwentyFourBitBitmaps) {
     for (const char* file : {"Red3.bmp", "Green3.bmp", "Blue3.bmp", "Yellow3.bmp", "Backs4.bmp"}) {
-        QFile f(stripPath(file));
+        QFile f(stripPath(file, GetParam()));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file;
         const QByteArray head = f.read(30);
         ASSERT_EQ(head.size(), 30);
@@ -98,8 +127,8 @@ TEST(CardStrips, AreStoredAsTwentyFourBitBitmaps) {
     }
 }
 
-TEST(CardStrips, WildCardsCarryTheFourPickColoursOverTheirMiddle) {
-    const QImage backs = loadStrip("Backs4.bmp");
+TEST_P(DenseStrips, WildCardsCarryTheFourPickColoursOverTheirMiddle) {
+    const QImage backs = loadStrip("Backs4.bmp", GetParam());
     ASSERT_FALSE(backs.isNull());
     for (int n : {0, 12}) {
         const QImage wild = cell(backs, n);
@@ -120,14 +149,49 @@ TEST(CardStrips, WildCardsCarryTheFourPickColoursOverTheirMiddle) {
                 EXPECT_NE(seen[i], seen[j]) << "cell " << n;
         }
         // The card's rim and corners answer no colour.
-        EXPECT_EQ(pickColourAt(wild, 2, 2), -1);
-        EXPECT_EQ(pickColourAt(wild, wild.width() / 2, 3), -1);
-        EXPECT_EQ(pickColourAt(wild, 3, wild.height() / 2), -1);
+        const int d = GetParam();
+        EXPECT_EQ(pickColourAt(wild, 2 * d, 2 * d), -1);
+        EXPECT_EQ(pickColourAt(wild, wild.width() / 2, 3 * d), -1);
+        EXPECT_EQ(pickColourAt(wild, 3 * d, wild.height() / 2), -1);
     }
 }
 
-TEST(CardStrips, NoOtherPictureUsesAPickColour) {
-    const auto strips = allStrips();
+// The dense wild cards keep the areas of the 1x ones, filled edge to edge with the exact pick
+// colour: wherever a 1x pixel lies inside an area, the whole block it becomes does too.
+TEST_P(DenseStrips, WildCardAreasKeepTheirPlacesWithHardEdges) {
+    const int d = GetParam();
+    const QImage ones = loadStrip("Backs4.bmp", 1), dense = loadStrip("Backs4.bmp", d);
+    for (int n : {0, 12}) {
+        const QImage one = cell(ones, n), many = cell(dense, n);
+        for (int y = 1; y + 1 < one.height(); ++y) {
+            for (int x = 1; x + 1 < one.width(); ++x) {
+                const int c = pickColourAt(one, x, y);
+                if (c < 0) continue;
+                bool inside = true;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        inside = inside && pickColourAt(one, x + dx, y + dy) == c;
+                if (!inside) continue;
+                for (int by = 0; by < d; ++by) {
+                    for (int bx = 0; bx < d; ++bx) {
+                        if (pickColourAt(many, x * d + bx, y * d + by) != c) {
+                            ADD_FAILURE() << "cell " << n << " at " << x << "," << y;
+                            return;
+                        }
+                    }
+                }
+            }
+        }
+        // As large as the 1x areas, to the rounding of their edges.
+        for (QRgb colour : kPickColours) {
+            const double want = countColour(one, colour) * d * d;
+            EXPECT_NEAR(countColour(many, colour), want, want * 0.06) << "cell " << n;
+        }
+    }
+}
+
+TEST_P(DenseStrips, NoOtherPictureUsesAPickColour) {
+    const auto strips = allStrips(GetParam());
     for (int s = 0; s < 5; ++s) {
         for (int n = 0; n < kCells; ++n) {
             if (s == 4 && (n == 0 || n == 12)) continue;  // the wild cards
@@ -140,8 +204,9 @@ TEST(CardStrips, NoOtherPictureUsesAPickColour) {
     }
 }
 
-TEST(CardStrips, EveryCellIsACardOnFeltCorners) {
-    const auto strips = allStrips();
+TEST_P(DenseStrips, EveryCellIsACardOnFeltCorners) {
+    const int d = GetParam();
+    const auto strips = allStrips(d);
     const QRgb felt = strips[0].pixel(0, 0);
     for (int s = 0; s < 5; ++s) {
         for (int n = 0; n < kCells; ++n) {
@@ -153,7 +218,8 @@ TEST(CardStrips, EveryCellIsACardOnFeltCorners) {
             // The felt colour stays in the corners, so keying it out never cuts into a card.
             for (int y = 0; y < c.height(); ++y) {
                 for (int x = 0; x < c.width(); ++x) {
-                    const bool inCorner = (x < 10 || x > r - 10) && (y < 10 || y > b - 10);
+                    const bool inCorner =
+                        (x < 10 * d || x > r - 10 * d) && (y < 10 * d || y > b - 10 * d);
                     if (!inCorner && c.pixel(x, y) == felt) {
                         ADD_FAILURE() << "felt inside strip " << s << " cell " << n << " at " << x
                                       << "," << y;
@@ -201,4 +267,40 @@ TEST(CardStrips, PicturesTellThemselvesApart) {
         }
     }
     EXPECT_GT(meanDifference(cell(backs, 0), cell(backs, 12)), 2.0) << "+4 and colour change";
+}
+
+// In a fanned hand only the top-left corner of a card is sure to show: about 14 pixels of its
+// left edge in a row and 11 of its top edge in a column. That corner alone must tell every
+// face from every other, and from the felt and the backs.
+TEST_P(DenseStrips, EveryFaceNamesItselfInTheCornerAFanLeavesShowing) {
+    const int d = GetParam();
+    const auto strips = allStrips(d);
+    const QRect corner(0, 0, 14 * d, 11 * d);
+    struct Face {
+        std::string name;
+        QImage corner;
+    };
+    std::vector<Face> faces;
+    for (int s = 0; s < 4; ++s)
+        for (int n = 0; n < kCells; ++n)
+            faces.push_back({std::string(kSuitStrips[s]) + " cell " + std::to_string(n),
+                             cell(strips[s], n).copy(corner)});
+    for (int n : {0, 8, 9, 10, 11, 12})
+        faces.push_back({"Backs4 cell " + std::to_string(n), cell(strips[4], n).copy(corner)});
+
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_GT(meanDifference(faces[i].corner, faces[j].corner), 6.0)
+                << faces[i].name << " and " << faces[j].name;
+        }
+    }
+    QImage felt(corner.size(), QImage::Format_RGB32);
+    felt.fill(strips[0].pixel(0, 0));
+    for (const Face& face : faces) {
+        EXPECT_GT(meanDifference(face.corner, felt), 30.0) << face.name;
+        for (int back = 1; back <= 7; ++back) {
+            EXPECT_GT(meanDifference(face.corner, cell(strips[4], back).copy(corner)), 10.0)
+                << face.name << " and back " << back;
+        }
+    }
 }
