@@ -1,8 +1,42 @@
 #include "AutoTurns.h"
 
 #include "CardChoice.h"
+#include "StrongPlayer.h"
 
 namespace tolvanis {
+
+AutoTurns::AutoTurns(Engine& engine) : engine_(engine) {}
+
+AutoTurns::~AutoTurns() = default;
+
+Strength AutoTurns::StrengthOf(int seat) const {
+    if (seat >= 0 && seat < SeatSlots && seatStrength_[seat]) return *seatStrength_[seat];
+    return engine_.State.ComputerStrength;
+}
+
+void AutoTurns::SetSeatStrength(int seat, std::optional<Strength> strength) {
+    if (seat >= 0 && seat < SeatSlots) seatStrength_[seat] = strength;
+}
+
+StrongPlayer& AutoTurns::Strong() {
+    if (!strong_) strong_ = std::make_unique<StrongPlayer>(engine_.Sv());
+    return *strong_;
+}
+
+std::optional<int> AutoTurns::ChosenElsewhere(int seat) {
+    namedColor_ = 0;
+    std::optional<StrongMove> move;
+    if (forced_) {
+        move = forced_;
+        forced_.reset();
+    } else if (engine_.State.IsAuto(seat) && StrengthOf(seat) == Strength::Strong) {
+        // A person's turn played by the computer (Shift and a click) keeps the rule list.
+        move = Strong().Choose(engine_.State, seat);
+    }
+    if (!move) return std::nullopt;
+    namedColor_ = move->Color;
+    return move->Card;
+}
 
 void AutoTurns::RunAutoTurns() {
     GameState& s = engine_.State;
@@ -31,7 +65,10 @@ bool AutoTurns::PlayOneTurn() {
     const int p = s.CurrentSeat;
     const int owed = s.PendingDraw[p];
     int card = -1;
-    if (owed > 0) {
+    if (const std::optional<int> chosen = ChosenElsewhere(p)) {
+        s.PickedCard = card = *chosen;
+        if (owed == 0) s.PlayedCard = card;
+    } else if (owed > 0) {
         // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
         FindFirstOfValue(s, p, -owed);
         if (s.PickedCard > 0) card = s.PickedCard;
@@ -75,7 +112,11 @@ int AutoTurns::ColorFor(int seat) {
     GameState& s = engine_.State;
     s.FindFollowingSeat();
     const int following = s.FollowingSeat;
-    int color = 0;
+    // The colour chosen together with the card, when it was weighed with it.
+    int color = namedColor_;
+    namedColor_ = 0;
+    if (color >= ColorRed && color <= ColorYellow) return color;
+    color = 0;
     if (s.HandCount[following] == 1) {
         // The next seat is about to finish: any other colour this seat can follow later.
         for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {

@@ -3,16 +3,23 @@
 // twice at once, and a deal replaced during one of its pauses ends the sequence.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "CardChoice.h"
 #include "Engine.h"
+#include "StrongMove.h"
 
 namespace tolvanis {
 
+class StrongPlayer;
+
 class AutoTurns : public AutoPlayer {
   public:
-    explicit AutoTurns(Engine& engine) : engine_(engine) {}
+    explicit AutoTurns(Engine& engine);
+    ~AutoTurns() override;
 
     void RunAutoTurns() override;
     // The colour a computer seat names after its +4 or colour change, and naming it.
@@ -33,15 +40,31 @@ class AutoTurns : public AutoPlayer {
     // Runs after every move the driver makes (the simulator checks its invariants here).
     std::function<void()> AfterMove;
 
+    // The strength a computer seat plays at: the menu's choice, unless set for that seat here
+    // (the simulator pits strengths against each other).
+    Strength StrengthOf(int seat) const;
+    void SetSeatStrength(int seat, std::optional<Strength> strength);
+    // The Strong player, made when first asked for.
+    StrongPlayer& Strong();
+    // Makes the next turn this driver plays the given move, whoever's it is (look-ahead tables).
+    void ForceNextMove(StrongMove move) { forced_ = move; }
+
   private:
     // Plays the current seat's turn; false when the sequence must stop.
     bool PlayOneTurn();
     // The pause, then the turn passes on; true when the next seat is a computer without pause.
     bool PassTurnOn();
     bool DealReplaced() const { return engine_.State.DealSerial != serial_; }
+    // The card the seat to move plays (-1: it takes), when not the rule list's; the colour it
+    // will name goes to namedColor_.
+    std::optional<int> ChosenElsewhere(int seat);
 
     Engine& engine_;
     std::uint32_t serial_ = 0;
+    std::array<std::optional<Strength>, SeatSlots> seatStrength_{};
+    std::unique_ptr<StrongPlayer> strong_;
+    std::optional<StrongMove> forced_;
+    int namedColor_ = 0;
 };
 
 }  // namespace tolvanis

@@ -94,6 +94,8 @@ struct MenuItems {
     bool RandomStartChecked = true;
     bool FirstPlayerStartChecked = false;
     bool SoundOnChecked = true;
+    bool StandardStrengthChecked = true;
+    bool StrongStrengthChecked = false;
 };
 
 // A back flying from the pile to a seat when cards are taken. The widget animates each new

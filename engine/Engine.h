@@ -150,6 +150,8 @@ class Engine {
     void CommandAllAutoPause();
     void CommandAllAutoNoPause();
     void CommandSoundOn();
+    // "Computer Strength": every computer seat plays at it from its next move on.
+    void CommandComputerStrength(Strength strength);
     // The sound of Help, About and Exit; the shell opens the windows.
     void CommandHelp();
     void CommandAbout();

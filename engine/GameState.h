@@ -61,6 +61,9 @@ struct SeatSettings {
     bool operator==(const SeatSettings&) const = default;
 };
 
+// How the computer seats choose their cards: by the fixed rule list, or by playing ahead.
+enum class Strength : std::uint8_t { Standard, Strong };
+
 struct GameState {
     // The card table, indexed by card number 0..125 (1..108 playing cards, 120..123 markers).
     std::array<int, CardSlots> CardColor{};
@@ -76,6 +79,11 @@ struct GameState {
     std::array<std::array<int, 7>, SeatSlots> CountByColor{};
     std::array<std::array<int, MaxValue - MinValue + 1>, SeatSlots> CountByValueStore{};
     std::array<int, CardSlots> ShuffleOrder{};
+    // Cards played in this deal. Every seat has seen them, and since the pile is never
+    // reshuffled, every seat also sees where they go next: to the end of the pile and from its
+    // front into the hand that takes them. The computer's look-ahead trusts only these, its own
+    // hand and the counts.
+    std::array<bool, CardSlots> CardSeen{};
 
     // Turn state.
     int NumPlayers = 4;
@@ -97,6 +105,8 @@ struct GameState {
     int StartMode = -1;     // -1: a random seat starts; 1: the first seat in play
     bool SoundOn = true;
     int OptionsOpen = OptionsClosed;  // the seat whose option box is open
+    // "Computer Strength" of the Options menu: every computer seat plays at it.
+    Strength ComputerStrength = Strength::Standard;
 
     // Scores of seats 1..4 at index seat - 1; shown in the score table of the Moves window.
     std::array<int, 4> TotPoints{};
@@ -141,6 +151,11 @@ struct GameState {
             ++CountByValue(seat, CardValue[card]);
         }
     }
+
+    // Puts a seat's hand in hand order: number cards by colour and card number, then the action
+    // cards by colour, then the wild cards. The computer's choice takes the first suitable card
+    // in this order.
+    void PutInHandOrder(int seat);
 
     // The next seat in play after CurrentSeat in the current Direction, into FollowingSeat.
     void FindFollowingSeat() { FollowingSeat = SeatAfter(CurrentSeat); }

@@ -16,15 +16,21 @@ int Group(const GameState& s, int card) {
 
 }  // namespace
 
+void GameState::PutInHandOrder(int seat) {
+    const int n = HandCount[seat];
+    if (n < 0) return;
+    auto* first = &Hand[seat][1];
+    std::sort(first, first + n, [this](int a, int b) {
+        const int ga = Group(*this, a), gb = Group(*this, b);
+        return ga != gb ? ga < gb : a < b;
+    });
+}
+
 void Engine::SortHand(int seat) {
     GameState& s = State;
     const int n = s.HandCount[seat];
     if (n < 0) return;
-    auto* first = &s.Hand[seat][1];
-    std::sort(first, first + n, [&s](int a, int b) {
-        const int ga = Group(s, a), gb = Group(s, b);
-        return ga != gb ? ga < gb : a < b;
-    });
+    s.PutInHandOrder(seat);
     // A card later in the hand lies above the one before it.
     for (int i = 1; i <= n; ++i)
         Table.BringToFront({ItemKind::CardImage, s.Hand[seat][i]});

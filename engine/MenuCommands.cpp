@@ -50,6 +50,12 @@ void Engine::CommandRandomStart() {
     Table.Menu.FirstPlayerStartChecked = false;
 }
 
+void Engine::CommandComputerStrength(Strength strength) {
+    State.ComputerStrength = strength;
+    Table.Menu.StandardStrengthChecked = strength == Strength::Standard;
+    Table.Menu.StrongStrengthChecked = strength == Strength::Strong;
+}
+
 void Engine::CommandFirstPlayerStart() {
     State.StartMode = 1;
     ChooseStartingSeat();

@@ -69,6 +69,7 @@ void MoveCardToTable(GameState& s, int seat, int card) {
 
     s.Hand[0][++s.HandCount[0]] = card;
     s.CardOwner[card] = 0;
+    s.CardSeen[card] = true;
 
     s.CardColor[s.TableCard] = s.CardColor[card];
     s.CardValue[s.TableCard] = s.CardValue[card];

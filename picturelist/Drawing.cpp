@@ -61,7 +61,7 @@ bool UserControl1::listShown() const {
 }
 
 void UserControl1::clearSurface() {
-    surface_->clear();
+    queueDraw(0, -1, true);
 }
 
 void UserControl1::LayoutForMode() {
@@ -87,6 +87,7 @@ void UserControl1::LayoutForMode() {
         scrollTw_.setHeight(listHeight_);
         scrollTw_.moveLeft(surfaceTw_.width());
         scroll_->setMaximum(0);
+        scrollRangeStale_ = false;
     } else {
         const double editHeight = editHeightTwips();
         buttonTw_.moveTop(0);
@@ -140,7 +141,7 @@ void UserControl1::resizeHandler() {
         // Redraw the page at the current scroll position rather than jumping to the second item,
         // so the newest line of a log stays in sight when the window is resized.
         const int v = scroll_->value();
-        DrawRowRange(v + 1, v + 1 + visibleRows_);
+        requestRows(v + 1, v + 1 + visibleRows_);
         highlightRow_ = -1;
     }
 }
@@ -173,23 +174,60 @@ void UserControl1::drawItemAtRow(int p, int r) {
 }
 
 void UserControl1::DrawRowRange(int top, int bottom) {
+    requestRows(top, bottom);
+    bringUpToDate();
+}
+
+void UserControl1::DrawOneItem(int p) {
+    requestOneItem(p);
+    bringUpToDate();
+}
+
+// The page's place is decided at once, since clicks and keys work on it; only the pixels wait.
+void UserControl1::requestRows(int top, int bottom) {
     if (bottom > store_.count()) bottom = store_.count();
     if (top < 0 || !listShown()) return;
-    clearSurface();
-    for (int p = top, r = 0; p <= bottom; ++p, ++r) {
-        if (p >= 1) drawItemAtRow(p, r);
-    }
+    queueDraw(top, bottom, true);
     topItem_ = top;
     bottomItem_ = bottom;
 }
 
-void UserControl1::DrawOneItem(int p) {
+void UserControl1::requestOneItem(int p) {
     if (p > store_.count() || p < 1) return;
-    if (listShown()) {
-        drawItemAtRow(p, p - 1);
-        surface_->update();
-    }
+    if (listShown()) queueDraw(p, p, false);
     bottomItem_ = p;
+}
+
+void UserControl1::queueDraw(int top, int bottom, bool clearFirst) {
+    if (clearFirst) pendingDraws_.clear();
+    if (!clearFirst && !pendingDraws_.empty() && !pendingDraws_.back().clearFirst &&
+        pendingDraws_.back().top == top) {
+        return;  // the same row again
+    }
+    pendingDraws_.push_back({top, bottom, clearFirst});
+    // The whole control, not only the surface: it is painted before its parts, so the scroll bar
+    // shows the range set in its paint within the same frame.
+    update();
+}
+
+void UserControl1::bringUpToDate(bool onlyIfVisible) {
+    if (scrollRangeStale_) syncScrollRange();
+    if (pendingDraws_.empty()) return;
+    if (onlyIfVisible && !surface_->isVisible()) return;
+    const std::vector<PendingDraw> steps = std::move(pendingDraws_);
+    pendingDraws_.clear();
+    for (const PendingDraw& step : steps)
+        paintRows(step.top, step.bottom, step.clearFirst);
+    surface_->update();
+}
+
+void UserControl1::paintRows(int top, int bottom, bool clearFirst) {
+    if (clearFirst) surface_->clear();
+    // Rows are numbered from the page's top even where it lies above the first item.
+    const int last = std::min(bottom, store_.count());
+    for (int p = top, r = clearFirst ? 0 : top - 1; p <= last; ++p, ++r) {
+        if (p >= 1) drawItemAtRow(p, r);
+    }
 }
 
 int UserControl1::DrawRow(int r, const QString& text, const QString& font, OleColor colour,
@@ -283,6 +321,7 @@ int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colo
 }
 
 void UserControl1::ToggleRowHighlight(int r) {
+    bringUpToDate();  // the band inverts what is drawn, so the rows must be there first
     const int tppy = twipsPerPixelY();
     const double top = 1.0 * r * rowHeight_ - 24;
     const double bottom = 1.0 * r * rowHeight_ + rowHeight_;

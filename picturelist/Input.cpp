@@ -1,9 +1,11 @@
 // Scrolling, keys, mouse, tooltip and the drop-down of UserControl1. Keyboard navigation moves the
 // list under a fixed highlight: the current item is always the top row.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -17,14 +19,30 @@ enum Key { Enter = 13, Esc = 27, End = 35, Home = 36, Up = 38, Down = 40 };
 }
 
 void UserControl1::setScrollValue(int value) {
+    syncScrollRange();
     scroll_->setValue(value);
 }
 
 void UserControl1::scrollChanged(int value) {
     // A row that cannot be drawn leaves the rest of the page as it is.
-    reportErrors("scroll", [&] { DrawRowRange(value + 1, value + 1 + visibleRows_); });
+    reportErrors("scroll", [&] { requestRows(value + 1, value + 1 + visibleRows_); });
     highlightRow_ = -1;
     surface_->setFocus();
+}
+
+// The wheel moves the scroll value by the desktop's lines a notch (three unless the user chose
+// otherwise) times the arrows' step. The scroll bar's own wheel handling would stop at its page
+// step of one item. A fine-grained wheel's part notches add up until they make a row.
+void UserControl1::wheelScroll(QWheelEvent* e) {
+    e->accept();
+    const int angle = e->angleDelta().y();
+    if (angle == 0) return;
+    wheelRemainder_ += angle;
+    const int rows = wheelRemainder_ * QApplication::wheelScrollLines() / 120;
+    if (rows == 0) return;
+    wheelRemainder_ -= rows * 120 / QApplication::wheelScrollLines();
+    syncScrollRange();
+    scroll_->setValue(scroll_->value() - rows * scroll_->singleStep());
 }
 
 void UserControl1::surfaceKeyDown(QKeyEvent* e) {
@@ -77,6 +95,7 @@ void UserControl1::surfaceKeyUp(QKeyEvent* e) {
 
 void UserControl1::surfaceMouseMove(QMouseEvent* e) {
     if (!toolTip_ || rowHeight_ <= 0) return;
+    bringUpToDate();  // the widths the rows were drawn at decide
     const int r = static_cast<int>(std::floor(e->position().y() * twipsPerPixelY() / rowHeight_));
     const int count = store_.count();
     const int p = topItem_ + r;
@@ -140,7 +159,7 @@ void UserControl1::OpenDropDown() {
     scroll_->raise();
     surfaceTw_.moveTop(editHeight);
     placeParts();
-    DrawRowRange(1, visibleRows_);
+    requestRows(1, visibleRows_);
     surface_->setFocus();
 }
 

@@ -24,12 +24,28 @@ int positionOf(int it) {
 }
 }  // namespace
 
+// A range that grows waits for the next update, so the scroll bar is not repainted for every line
+// of a log; one that shrinks is set at once, because it may move the scroll position and with it
+// the page.
 void UserControl1::setScrollMaximum() {
+    const int wanted = std::max(0, store_.count() - 1);
+    if (wanted < scroll_->maximum()) {
+        scroll_->setMaximum(wanted);
+        scrollRangeStale_ = false;
+    } else if (wanted != scroll_->maximum()) {
+        scrollRangeStale_ = true;
+        update();
+    }
+}
+
+void UserControl1::syncScrollRange() {
+    if (!scrollRangeStale_) return;
+    scrollRangeStale_ = false;
     scroll_->setMaximum(std::max(0, store_.count() - 1));
 }
 
 void UserControl1::redrawWindowIfShowing(int p) {
-    if (topItem_ <= p && p <= bottomItem_) DrawRowRange(topItem_, topItem_ + visibleRows_ - 1);
+    if (topItem_ <= p && p <= bottomItem_) requestRows(topItem_, topItem_ + visibleRows_ - 1);
 }
 
 void UserControl1::AddItem(const QString& s, int itemx, int ipic, const QString& ItemFont,
@@ -61,7 +77,7 @@ void UserControl1::AddItem(const QString& s, int itemx, int ipic, const QString&
         setScrollMaximum();
         if (topItem_ <= p && p <= bottomItem_) {
             if (activeMode_ == 0 && topItem_ < 0) topItem_ = 1;
-            DrawRowRange(topItem_, topItem_ + visibleRows_ - 1);
+            requestRows(topItem_, topItem_ + visibleRows_ - 1);
         }
         if (activeMode_ == 1) topItem_ = -1;
         lastAddedIndex_ = QString::number(p - 1);
@@ -81,9 +97,9 @@ void UserControl1::AddItem(const QString& s, int itemx, int ipic, const QString&
         setControlHeightTwips(1.0 * rowHeight_ * visibleRows_);
         if (store_.count() > visibleRows_) {
             if (topItem_ < 0) topItem_ = 1;
-            if (store_.count() >= topItem_) DrawRowRange(topItem_, topItem_ + visibleRows_ - 1);
+            if (store_.count() >= topItem_) requestRows(topItem_, topItem_ + visibleRows_ - 1);
         } else {
-            DrawOneItem(store_.count());
+            requestOneItem(store_.count());
         }
     } else {
         topItem_ = -1;
@@ -99,7 +115,7 @@ void UserControl1::RemoveItem(int it) {
         setScrollMaximum();
         highlightRow_ = -1;
         if (topItem_ - 1 <= p && p <= bottomItem_) {
-            DrawRowRange(topItem_, topItem_ + visibleRows_ - 1);
+            requestRows(topItem_, topItem_ + visibleRows_ - 1);
         }
         if (activeMode_ == 1) topItem_ = -1;
         return;
@@ -108,6 +124,7 @@ void UserControl1::RemoveItem(int it) {
     store_.clear();
     topItem_ = -1;
     scroll_->setMaximum(0);
+    scrollRangeStale_ = false;
     highlightRow_ = -1;
     showList(false);
     edit_->clear();
@@ -122,12 +139,12 @@ void UserControl1::Clear() {
 
 void UserControl1::SortAscending() {
     store_.sort(true, random_);
-    DrawRowRange(topItem_, bottomItem_);
+    requestRows(topItem_, bottomItem_);
 }
 
 void UserControl1::SortDescending() {
     store_.sort(false, random_);
-    DrawRowRange(topItem_, bottomItem_);
+    requestRows(topItem_, bottomItem_);
 }
 
 QVariant UserControl1::Find(int sdir, int it, const QString& ftext, int casen) {

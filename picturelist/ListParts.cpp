@@ -21,6 +21,7 @@ void ListSurface::clear() {
 }
 
 void ListSurface::paintEvent(QPaintEvent*) {
+    reportErrors("paint", [&] { owner_->bringUpToDate(true); });
     QPainter p(this);
     p.drawImage(0, 0, image_);
 }
@@ -57,6 +58,10 @@ void ListSurface::mouseMoveEvent(QMouseEvent* event) {
 }
 void ListSurface::mouseReleaseEvent(QMouseEvent* event) {
     reportErrors("mouseReleaseEvent", [&] { owner_->surfaceMouseUp(event); });
+}
+
+void ListSurface::wheelEvent(QWheelEvent* event) {
+    reportErrors("wheelEvent", [&] { owner_->wheelScroll(event); });
 }
 
 void ListSurface::focusOutEvent(QFocusEvent* event) {

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <random>
@@ -29,6 +30,11 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent) {
     surface_->setFont(surfaceFont_);
     scroll_ = new QScrollBar(Qt::Vertical, this);
     scroll_->setRange(0, 0);
+    // The value is the top item's index, and a page of the list is no step of it: with the default
+    // page step the thumb of a short log covered most of the groove and seemed to sit at the far
+    // end. One item a step makes the thumb mark exactly the top item's place.
+    scroll_->setPageStep(1);
+    scroll_->installEventFilter(this);
     scroll_->setFocusPolicy(Qt::NoFocus);
     edit_ = new QLineEdit(this);
     edit_->installEventFilter(this);
@@ -51,10 +57,27 @@ UserControl1::UserControl1(QWidget* parent) : QWidget(parent) {
     resize(160, 120);
 }
 
-UserControl1::~UserControl1() = default;
+UserControl1::~UserControl1() {
+    // The parts call back into this control; once this body ends the control is only a QWidget,
+    // and closing a top-level one still sends the focused part a focus-out. Parts go first.
+    delete surface_;
+    surface_ = nullptr;
+    delete button_;
+    button_ = nullptr;
+}
 
+// Reading what has been drawn is a reason to draw: a host may inspect a list it has not shown.
 const QImage& UserControl1::surfaceImage() const {
+    const_cast<UserControl1*>(this)->bringUpToDate();
     return surface_->image();
+}
+const ItemStore& UserControl1::items() const {
+    const_cast<UserControl1*>(this)->bringUpToDate();
+    return store_;
+}
+QScrollBar* UserControl1::scrollBar() const {
+    const_cast<UserControl1*>(this)->syncScrollRange();
+    return scroll_;
 }
 QWidget* UserControl1::listSurface() const {
     return surface_;
@@ -226,7 +249,7 @@ void UserControl1::applyBackColor(OleColor colour) {
     backColor_ = colour;
     const QColor c = qcolor(colour);
     surface_->setBackground(c);
-    surface_->clear();
+    clearSurface();
     if (!textBuffer_.isNull()) textBuffer_.fill(c);
     QPalette pal = edit_->palette();
     pal.setColor(QPalette::Base, c);
@@ -259,6 +282,7 @@ void UserControl1::setTopIndex(const QVariant& position) {
         changed(keys::TopIndex);
         return;
     }
+    syncScrollRange();
     const long long v = roundHalfEven(asked);
     const long long target = v == -1 ? 1LL * store_.count() - visibleRows_ : v - 1;
     if (target >= scroll_->minimum() && target <= scroll_->maximum()) {
@@ -347,6 +371,7 @@ QVariantMap UserControl1::saveProperties() const {
 // --- own surface -----------------------------------------------------------------------------
 
 void UserControl1::paintEvent(QPaintEvent*) {
+    reportErrors("paint", [&] { bringUpToDate(true); });
     QPainter p(this);
     p.fillRect(rect(), qcolor(backColor_));
     if (borderStyle_ != 0) {
@@ -374,6 +399,10 @@ void UserControl1::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool UserControl1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_ && event->type() == QEvent::Wheel) {
+        reportErrors("wheelEvent", [&] { wheelScroll(static_cast<QWheelEvent*>(event)); });
+        return true;
+    }
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         reportErrors("keyDown",

@@ -9,8 +9,11 @@
 // OleColour.h).
 //
 // The rows are drawn onto a persistent image that keeps whatever was drawn until it is cleared;
-// painting the widget only shows that image. The drawing routines are public for hosts and tests
-// that need to redraw or inspect a page directly.
+// painting the widget only shows that image. Changing the items only records what is to be drawn
+// and asks for a repaint: the image is brought up to date at most once a frame, when the control is
+// painted or someone reads the image, so a log fed thousands of lines while its window is closed
+// draws nothing. The drawing routines are public for hosts and tests that need to redraw or inspect
+// a page directly; they draw at once.
 #pragma once
 
 #include <QFont>
@@ -22,6 +25,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 #include "ItemStore.h"
 #include "OleColour.h"
@@ -31,6 +35,7 @@ class QLineEdit;
 class QScrollBar;
 class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 
 namespace picturelist {
 class ListSurface;
@@ -178,7 +183,9 @@ class UserControl1 : public QWidget {
     static RowLayout rowLayoutFor(int mHeight, int listHeight, int twipsPerPixel, int borderStyle);
 
     // --- state, for hosts and tests ---------------------------------------------------------
-    const picturelist::ItemStore& items() const { return store_; }
+    // The items with the widths they were last drawn at; reading them brings the drawing up to
+    // date.
+    const picturelist::ItemStore& items() const;
     int topItem() const { return topItem_; }
     int bottomItem() const { return bottomItem_; }
     int visibleRows() const { return visibleRows_; }
@@ -189,9 +196,9 @@ class UserControl1 : public QWidget {
     QString chosenIndexText() const { return chosenIndexText_; }
     int twipsPerPixelX() const;
     int twipsPerPixelY() const;
-    const QImage& surfaceImage() const;
+    const QImage& surfaceImage() const;  // brought up to date first, even while hidden
     QWidget* listSurface() const;
-    QScrollBar* scrollBar() const { return scroll_; }
+    QScrollBar* scrollBar() const;  // its range brought up to date first
     QLineEdit* editBox() const { return edit_; }
     QWidget* dropButton() const;
     QRectF surfaceRectTwips() const { return surfaceTw_; }
@@ -201,6 +208,10 @@ class UserControl1 : public QWidget {
     void setRandomSource(std::function<double()> uniform) { random_ = std::move(uniform); }
 
     static QImage dropButtonIcon();
+
+    // Draws what has been recorded since the last time; with onlyIfVisible, not while the list
+    // cannot be seen (its window closed, hidden or not yet shown).
+    void bringUpToDate(bool onlyIfVisible = false);
 
   signals:
     void MouseMove(int Button, int Shift, float X, float Y);
@@ -254,6 +265,7 @@ class UserControl1 : public QWidget {
     void buttonMouseUp(QMouseEvent* e);
     void buttonMouseMove(QMouseEvent* e);
     void scrollChanged(int value);
+    void wheelScroll(QWheelEvent* e);
     void resizeHandler();
 
     // helpers
@@ -266,6 +278,11 @@ class UserControl1 : public QWidget {
     void showList(bool on);
     bool listShown() const;
     void clearSurface();
+    void requestRows(int top, int bottom);
+    void requestOneItem(int p);
+    void queueDraw(int top, int bottom, bool clearFirst);
+    void paintRows(int top, int bottom, bool clearFirst);
+    void syncScrollRange();
     void loadIcon(int picture);
     void redrawWindowIfShowing(int p);
     QFont rowFont(const QString& name);
@@ -325,6 +342,17 @@ class UserControl1 : public QWidget {
     QHash<QString, QFont> fontCache_;
     std::function<double()> random_;
     bool inResize_ = false;
+    int wheelRemainder_ = 0;  // eighths of a degree not yet turned into rows
+
+    // Drawing recorded but not yet done, in order; a step that clears the surface drops the steps
+    // before it, so the list stays short however many changes a frame brings.
+    struct PendingDraw {
+        int top;
+        int bottom;
+        bool clearFirst;
+    };
+    std::vector<PendingDraw> pendingDraws_;
+    bool scrollRangeStale_ = false;
 };
 
 namespace tolvanis {

@@ -8,8 +8,8 @@
 #include "AboutForm.h"
 #include "GameMenus.h"
 #include "HelpViewer.h"
-#include "TableWindow.h"
 #include "MovesWindow.h"
+#include "TableWindow.h"
 #include "Texts.h"
 
 namespace tolvanis {
@@ -84,6 +84,8 @@ void GameApp::WireMenus() {
         {"OPT2", &GameApp::AllAutoPause},
         {"OPT3", &GameApp::AllAutoNoPause},
         {"SoundOnx", &GameApp::ToggleSound},
+        {"StandardStrength", &GameApp::StandardStrength},
+        {"StrongStrength", &GameApp::StrongStrength},
     };
     for (const auto& [name, command] : commands) {
         connect(menus_->Action(QLatin1String(name)), &QAction::triggered, this,
@@ -178,6 +180,16 @@ void GameApp::AllAutoNoPause() {
 
 void GameApp::ToggleSound() {
     engine_.CommandSoundOn();
+    RefreshAll();
+}
+
+void GameApp::StandardStrength() {
+    engine_.CommandComputerStrength(Strength::Standard);
+    RefreshAll();
+}
+
+void GameApp::StrongStrength() {
+    engine_.CommandComputerStrength(Strength::Strong);
     RefreshAll();
 }
 

@@ -47,6 +47,7 @@ class GameApp : public QObject {
     void Show();
 
     Engine& Eng() { return engine_; }
+    AutoTurns& Driver() { return driver_; }
     QtServices& Services() { return services_; }
     SoundPlayer& Sounds() { return sounds_; }
     const PictureSet& Pictures() const { return pictures_; }
@@ -74,6 +75,8 @@ class GameApp : public QObject {
     void AllAutoPause();
     void AllAutoNoPause();
     void ToggleSound();
+    void StandardStrength();
+    void StrongStrength();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

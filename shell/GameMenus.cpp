@@ -65,6 +65,9 @@ GameMenus::GameMenus(QMenuBar* bar, QObject* parent) : QObject(parent) {
     AddCommand(types, "OPT1", "All Human Players");
     AddCommand(types, "OPT2", "All Auto Play with Pause");
     AddCommand(types, "OPT3", "All Auto Play without Pause");
+    QMenu* strength = AddMenu(nullptr, opts, "Strengthx", "Computer Strength");
+    AddCommand(strength, "StandardStrength", "Standard", true);
+    AddCommand(strength, "StrongStrength", "Strong", true);
     AddCommand(opts, "SoundOnx", "Sound On", true);
 
     // Set explicitly: the standard keys for these are empty on some desktops.
@@ -176,6 +179,8 @@ void GameMenus::Sync(const Board& board) {
         {"RandomStart", m.RandomStartChecked},
         {"FirstPlayerStart", m.FirstPlayerStartChecked},
         {"SoundOnx", m.SoundOnChecked},
+        {"StandardStrength", m.StandardStrengthChecked},
+        {"StrongStrength", m.StrongStrengthChecked},
     };
     for (const auto& [name, checked] : checks) {
         QAction* action = Action(QLatin1String(name));

@@ -1,7 +1,7 @@
 // The menu bar of the table window: "Tolvanis" (New Deal, Show Log, Help, About, Exit) and
-// "Options" (number of players, start player, player types, sound). The menus only hold the
-// actions and show the checked and enabled states the engine's board keeps; what a command does
-// is wired by the application.
+// "Options" (number of players, start player, player types, computer strength, sound). The
+// menus only hold the actions and show the checked and enabled states the engine's board keeps;
+// what a command does is wired by the application.
 //
 // Every menu and item carries an access key (Alt+letter, then the letter), placed when it is
 // added, also for items added after the menus were built, so that no two entries of one menu

@@ -1,6 +1,8 @@
 #include "SoundPlayer.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -12,6 +14,19 @@ namespace tolvanis {
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
     hasDevice_ = !QMediaDevices::defaultAudioOutput().isNull();
+}
+
+SoundPlayer::~SoundPlayer() {
+    // Loading ends through queued signals, so events must flow; user input is left waiting.
+    const QDeadlineTimer deadline(3000);
+    while (AnyLoading() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+}
+
+bool SoundPlayer::AnyLoading() const {
+    for (const QSoundEffect* effect : effects_)
+        if (effect && effect->status() == QSoundEffect::Loading) return true;
+    return false;
 }
 
 namespace {
@@ -60,8 +75,10 @@ void SoundPlayer::Preload(const QStringList& names) {
         EffectFor(name);
 }
 
-bool SoundPlayer::Has(const QString& name) {
-    return EffectFor(name) != nullptr;
+bool SoundPlayer::Has(const QString& name) const {
+    const auto found = effects_.constFind(name);
+    if (found != effects_.constEnd()) return found.value() != nullptr;
+    return !FindDataFile(name + QStringLiteral(".wav")).isEmpty();
 }
 
 void SoundPlayer::Play(const QString& name) {

@@ -20,6 +20,9 @@ class SoundPlayer : public QObject {
 
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
+    // Waits, a short while at most, for effects still reading their files: the multimedia
+    // library's shared sample cache deadlocks at program exit when a read is under way.
+    ~SoundPlayer() override;
 
     // Loads these names now, so that the first time each plays it does not wait for its file.
     void Preload(const QStringList& names);
@@ -29,8 +32,8 @@ class SoundPlayer : public QObject {
 
     // False when the machine has no audio output: every Play is silent then.
     bool HasDevice() const { return hasDevice_; }
-    // Whether a file was found for the name (loads it on first ask).
-    bool Has(const QString& name);
+    // Whether a file was found for the name; never starts loading it.
+    bool Has(const QString& name) const;
 
     // Told of every name asked for, played or not (tests listen here).
     std::function<void(const QString&)> Observer;
@@ -40,6 +43,7 @@ class SoundPlayer : public QObject {
 
   private:
     QSoundEffect* EffectFor(const QString& name);
+    bool AnyLoading() const;
 
     bool hasDevice_ = false;
     // nullptr for a name whose file is missing, so it is looked up once only.

@@ -73,6 +73,13 @@ inline ::testing::AssertionResult CardsAccountedFor(const Engine& e) {
     return ::testing::AssertionSuccess();
 }
 
+// Counts the times the engine hands the turn to the computer, playing nothing itself.
+class CountingAutoPlayer : public AutoPlayer {
+  public:
+    void RunAutoTurns() override { ++Runs; }
+    int Runs = 0;
+};
+
 class EngineFixture : public ::testing::Test {
   protected:
     EngineFixture() {

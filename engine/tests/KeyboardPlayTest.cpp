@@ -9,12 +9,6 @@
 namespace tolvanis::testing {
 namespace {
 
-class CountingAutoPlayer : public AutoPlayer {
-  public:
-    void RunAutoTurns() override { ++Runs; }
-    int Runs = 0;
-};
-
 // What a move leaves behind, to compare a keyed move with the clicked one.
 struct Outcome {
     GameState State;

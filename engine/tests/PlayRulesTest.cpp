@@ -6,12 +6,6 @@
 namespace tolvanis::testing {
 namespace {
 
-class CountingAutoPlayer : public AutoPlayer {
-  public:
-    void RunAutoTurns() override { ++Runs; }
-    int Runs = 0;
-};
-
 class PlayRules : public EngineFixture {
   protected:
     // Seat 1 to move against seat 3 in a two-seat deal; both hold `hand1` and a long hand.

@@ -76,11 +76,13 @@ class RobustnessTest : public QObject {
         c.setMode(1);
         c.setDropDownHeight(2000);
         c.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c));
         c.AddItem("fine", 0, 1);
         c.AddItem("no such picture", 0, 7);
         c.setDrawStyle(1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error 35600"));
         mouse(c.dropButton(), QEvent::MouseButtonRelease, QPoint(3, 3));
+        QCoreApplication::processEvents();  // the rows are drawn when the list is painted
         QVERIFY(c.listSurface()->isVisibleTo(&c));  // the list opened all the same
         QCOMPARE(c.ListCount(), 2);
     }

@@ -14,6 +14,7 @@
 #include "GameApp.h"
 #include "GameMenus.h"
 #include "MovesWindow.h"
+#include "StrongPlayer.h"
 #include "TableWidget.h"
 #include "TableWindow.h"
 #include "UserControl1.h"
@@ -33,6 +34,8 @@ class GameHarness {
         }
         app->Services().MessageHook = [this](const QString& text) { Messages.push_back(text); };
         app->Sounds().Observer = [this](const QString& name) { Sounds.push_back(name); };
+        // The Strong player's moves repeat at any budget; a short one keeps long runs quick.
+        app->Driver().Strong().Budget = 300;
         app->Show();
     }
 

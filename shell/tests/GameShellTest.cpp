@@ -227,6 +227,29 @@ class GameShellTest : public QObject {
         g->app->Sounds().Play(QStringLiteral("nosuchsound"));
     }
 
+    void computerStrengthMovesItsCheckMarkAndReachesTheEngine() {
+        QCOMPARE(WithoutMnemonic(g->Action("Strengthx")->text()),
+                 QStringLiteral("Computer Strength"));
+        QCOMPARE(WithoutMnemonic(g->Action("StandardStrength")->text()),
+                 QStringLiteral("Standard"));
+        QCOMPARE(WithoutMnemonic(g->Action("StrongStrength")->text()), QStringLiteral("Strong"));
+        QVERIFY(g->Action("StandardStrength")->isChecked());
+        QVERIFY(!g->Action("StrongStrength")->isChecked());
+        g->Sounds.clear();
+        g->Choose("StrongStrength");
+        QVERIFY(g->St().ComputerStrength == Strength::Strong);
+        QVERIFY(g->Action("StrongStrength")->isChecked());
+        QVERIFY(!g->Action("StandardStrength")->isChecked());
+        // Choosing the checked item again keeps it checked.
+        g->Choose("StrongStrength");
+        QVERIFY(g->Action("StrongStrength")->isChecked());
+        g->Choose("StandardStrength");
+        QVERIFY(g->St().ComputerStrength == Strength::Standard);
+        QVERIFY(g->Action("StandardStrength")->isChecked());
+        QVERIFY(!g->Action("StrongStrength")->isChecked());
+        QVERIFY(g->Sounds.empty());
+    }
+
     void showLogKeepsEverythingAfterClose() {
         g->Choose("Showlogx");
         QVERIFY(g->Moves()->isVisible());

@@ -1,5 +1,6 @@
 #include "Arguments.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <optional>
@@ -31,7 +32,8 @@ std::string Refusal(const std::string& option, const std::string& value, std::ui
 std::string Usage() {
     const Options defaults;
     return "usage: tolvanis-sim [--deals N] [--players 2|3|4] [--seed S] [--check] [--trace]\n"
-           "                    [--inject-illegal-move M]\n"
+           "                    [--inject-illegal-move M] [--strength standard|strong[,...]]\n"
+           "                    [--rotate] [--think-ms MS]\n"
            "  --deals N     deals to play, 0 to " +
            std::to_string(MaxDeals) + " (default " + std::to_string(defaults.deals) +
            ")\n"
@@ -44,7 +46,11 @@ std::string Usage() {
            "  --check       check after every move that no card was lost\n"
            "  --trace       print each deal's shuffle and moves log\n"
            "  --inject-illegal-move M\n"
-           "                from the computer's M-th move on, play a card the rules refuse\n";
+           "                from the computer's M-th move on, play a card the rules refuse\n"
+           "  --strength L  strengths of the seats in play in seat order, one for all or one each\n"
+           "  --rotate      move the strengths one seat on with every deal\n"
+           "  --think-ms MS the Strong player's thinking budget per move (default " +
+           std::to_string(defaults.thinkMs) + ")\n";
 }
 
 std::variant<Options, std::string> ParseArguments(const std::vector<std::string>& args) {
@@ -59,6 +65,25 @@ std::variant<Options, std::string> ParseArguments(const std::vector<std::string>
             o.trace = true;
             continue;
         }
+        if (arg == "--rotate") {
+            o.rotate = true;
+            continue;
+        }
+        if (arg == "--strength") {
+            if (i + 1 >= args.size()) return arg + " wants a value";
+            const std::string& list = args[++i];
+            o.strengths.clear();
+            std::size_t from = 0;
+            while (from <= list.size()) {
+                const std::size_t comma = std::min(list.find(',', from), list.size());
+                const std::string word = list.substr(from, comma - from);
+                if (word != "standard" && word != "strong")
+                    return "--strength wants standard or strong, not \"" + word + "\"";
+                o.strengths.push_back(word);
+                from = comma + 1;
+            }
+            continue;
+        }
         std::uint64_t low = 0, high = 0;
         if (arg == "--deals") {
             high = MaxDeals;
@@ -68,6 +93,8 @@ std::variant<Options, std::string> ParseArguments(const std::vector<std::string>
             high = UINT64_MAX;
         } else if (arg == "--inject-illegal-move") {
             high = MaxDeals * 10000;
+        } else if (arg == "--think-ms") {
+            high = 60000;
         } else {
             return "unknown argument \"" + arg + "\"";
         }
@@ -81,6 +108,8 @@ std::variant<Options, std::string> ParseArguments(const std::vector<std::string>
             o.players = int(*value);
         else if (arg == "--inject-illegal-move")
             o.injectAt = long(*value);
+        else if (arg == "--think-ms")
+            o.thinkMs = long(*value);
         else
             o.seed = *value;
     }

@@ -15,6 +15,10 @@ struct Options {
     bool check = false;
     bool trace = false;
     long injectAt = -1;  // the computer's move from which it plays a refused card; -1 never
+    // Strengths of the seats in play, "standard" or "strong", as given (none: the rule list).
+    std::vector<std::string> strengths;
+    bool rotate = false;
+    long thinkMs = 30;  // the Strong player's budget per move
 };
 
 inline constexpr long MaxDeals = 100'000'000;

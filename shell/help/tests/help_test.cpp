@@ -42,7 +42,7 @@ TEST(HelpDocument, NamesEveryCommandAndSettingAsTheGameShowsIt) {
         "New Deal", "Ctrl+N", "Show Log", "Ctrl+L", "Help", "F1", "About", "Exit", "Ctrl+Q",
         "Number of Players", "2 Players", "3 Players", "4 Players", "Start Player", "At Random",
         "First Player", "Player Types", "All Human Players", "All Auto Play with Pause",
-        "All Auto Play without Pause", "Sound On",
+        "All Auto Play without Pause", "Computer Strength", "Standard", "Strong", "Sound On",
         // the seat option box
         "Human", "Auto", "Pause", "NoPause", "ShowCards", "HideCards", "OK", "Cancel",
         // labels and messages the player meets on the table

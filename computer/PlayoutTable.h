@@ -1,0 +1,52 @@
+// A private table on which the Strong player plays deals to their end: the engine's own rules
+// on a copy of the state, with silent services, every seat a computer seat without pause at
+// the rule list, and the first move of the seat to move given.
+#pragma once
+
+#include "AutoTurns.h"
+#include "Engine.h"
+#include "StrongMove.h"
+
+namespace tolvanis {
+
+// Services for a table nobody watches: no sound, no log, no waiting. Playing a deal on draws no
+// chance, so its random numbers are never asked for.
+class SilentServices : public Services {
+  public:
+    double Rnd() override { return 0.0; }
+    void Randomize() override {}
+    QDateTime Now() override { return {}; }
+    void PlaySound(const QString&) override {}
+    void ShowMessage(const QString&) override {}
+    void ClearLog() override {}
+    void AddLogLine(const QString&, Rgb) override {}
+    bool LogWanted() const override { return false; }
+    void ProcessEvents() override {}
+    std::int64_t Pause(std::int64_t, const std::function<bool()>&) override { return 0; }
+    Rgb ColorAt(int, double, double) override { return NoColor; }
+};
+
+struct PlayoutResult {
+    int Winner = 0;  // 0 when the deal did not end (a guard against endless deals)
+    int Points = 0;  // what the winner scored
+    int Moves = 0;
+};
+
+class PlayoutTable {
+  public:
+    PlayoutTable();
+
+    // Plays `first` for the seat to move in `world`, then the deal to its end.
+    PlayoutResult Play(const GameState& world, StrongMove first);
+
+    // A deal still running after this many moves is called off.
+    static constexpr int MaxMoves = 2000;
+
+  private:
+    SilentServices services_;
+    Engine engine_{services_};
+    AutoTurns driver_{engine_};
+    int moves_ = 0;
+};
+
+}  // namespace tolvanis

@@ -1,0 +1,46 @@
+// What one seat can know of the deal under way, and deals made up to fit it.
+//
+// A seat sees its own hand, the table card and colour, every card played (CardSeen), the hand
+// sizes, the pile's size and what each seat owes. Because played cards go to the end of the pile
+// and are taken from its front again, it also knows where every played card is now. Everything
+// else (the other hands' unseen cards and the order of the pile's unseen front) is hidden: the
+// knowledge is built without reading it, and a made-up deal deals those cards at random.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "GameState.h"
+
+namespace tolvanis {
+
+class SeatKnowledge {
+  public:
+    SeatKnowledge(const GameState& s, int seat);
+
+    int Seat() const { return seat_; }
+    // The cards the seat cannot see, in card-number order.
+    const std::vector<int>& HiddenCards() const { return hidden_; }
+    // Unseen cards in another seat's hand, and at the front of the pile (after the table card).
+    int HiddenInHand(int seat) const { return hiddenInHand_[seat]; }
+    int HiddenInPile() const { return hiddenInPile_; }
+    // Played cards another seat has taken back and holds now.
+    const std::vector<int>& SeenInHand(int seat) const { return seenInHand_[seat]; }
+
+    // Rewrites `world`, a copy of the state the knowledge was built from, into a deal the seat
+    // cannot tell from it: the hidden cards dealt at random to the hidden places, every hand in
+    // hand order and recounted. The seat's own hand and everything seen stay as they are.
+    void MakeWorld(GameState& world, std::mt19937_64& rng) const;
+
+  private:
+    int seat_ = 0;
+    std::vector<int> hidden_;
+    std::array<int, SeatSlots> hiddenInHand_{};
+    std::array<std::vector<int>, SeatSlots> seenInHand_{};
+    int hiddenInPile_ = 0;
+    std::vector<int> pileSeen_;  // the seen end of the pile, in pile order
+};
+
+}  // namespace tolvanis

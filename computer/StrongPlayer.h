@@ -1,0 +1,65 @@
+// The Strong computer player: it weighs each move open to its seat by playing the deal on to
+// its end many times. Each time it makes up the cards it cannot see (SeatKnowledge), plays every
+// move on that same made-up deal with the rule list for all seats after it, and in the end takes
+// the move that won the deal most often, the points scored deciding between moves that won
+// alike. Its chance comes from the game's services, one number per move, so a seeded game
+// repeats exactly.
+//
+// Thinking is measured in work, not on a clock, so the same seed gives the same move on any
+// machine: a move played on a private table costs one unit, dealing a made-up deal a few. The
+// default work fits the game's budget of 30 ms per move on one core.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "GameState.h"
+#include "Services.h"
+#include "StrongMove.h"
+
+namespace tolvanis {
+
+class PlayoutTable;
+
+class StrongPlayer {
+  public:
+    // Work that fits one millisecond of thinking on one core.
+    static constexpr std::int64_t WorkPerMillisecond = 2000;
+    static constexpr int DefaultThinkMs = 30;
+
+    explicit StrongPlayer(Services& services);
+    ~StrongPlayer();
+
+    // The move for `seat`, the seat to move. Reads only what that seat can know.
+    StrongMove Choose(const GameState& s, int seat);
+
+    // The thinking budget per move, in work units (see above).
+    std::int64_t Budget = DefaultThinkMs * WorkPerMillisecond;
+    void SetThinkMs(double ms) { Budget = std::int64_t(ms * WorkPerMillisecond); }
+
+    // What the last choice weighed: the moves open, the made-up deals played, the work done.
+    struct Report {
+        std::vector<StrongMove> Moves;
+        std::vector<double> WinRate;
+        int Worlds = 0;
+        std::int64_t Work = 0;
+        // Measured for the simulator's figures, never deciding anything: wall time, and the
+        // processor time this program used (the two differ on a busy machine).
+        double Milliseconds = 0;
+        double CpuMilliseconds = 0;
+    };
+    const Report& Last() const { return last_; }
+    // Runs after every choice (the simulator collects the thinking times).
+    std::function<void(const Report&)> AfterChoice;
+
+  private:
+    StrongMove Weigh(const GameState& s, int seat);
+
+    Services& services_;
+    std::unique_ptr<PlayoutTable> table_;
+    Report last_;
+};
+
+}  // namespace tolvanis
