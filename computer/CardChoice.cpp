@@ -110,4 +110,33 @@ void ChooseCard(GameState& s, int seat) {
     }
 }
 
+int ColorToName(GameState& s, int seat) {
+    s.FindFollowingSeat();
+    const int following = s.FollowingSeat;
+    int color = 0;
+    if (s.HandCount[following] == 1) {
+        // The next seat is about to finish: any other colour this seat can follow later.
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            FindHighestOfColor(s, seat, c);
+            if (c != s.TableColor && s.PickedCard != -1) color = c;
+        }
+        // Only cards of the table colour and no further wild card: the colour stays.
+        if (color == 0) color = s.TableColor;
+    } else if (s.HandCount[seat] == 1) {
+        color = s.CardColor[s.Hand[seat][1]];
+        if (color == ColorAny) color = ColorRed;
+    } else {
+        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+            if (s.CountByColor[following][c] == 0) color = c;
+        }
+        if (color == 0) {
+            color = ColorRed;
+            for (int c = ColorGreen; c <= ColorYellow; ++c) {
+                if (s.CountByColor[seat][c] > s.CountByColor[seat][color]) color = c;
+            }
+        }
+    }
+    return color;
+}
+
 }  // namespace tolvanis

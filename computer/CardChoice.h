@@ -23,5 +23,8 @@ namespace tolvanis {
 void ChooseCard(GameState& s, int seat);
 void FindFirstOfValue(GameState& s, int seat, int value);
 void FindHighestOfColor(GameState& s, int seat, int color);
+// The colour a computer seat names after its +4 or colour change, the card already played:
+// one the next seat lacks, or, with the next seat about to finish, another one this seat holds.
+int ColorToName(GameState& s, int seat);
 
 }  // namespace tolvanis

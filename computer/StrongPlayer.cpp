@@ -5,15 +5,17 @@
 #include <random>
 
 #include "MoveOptions.h"
-#include "PlayoutTable.h"
+#include "Playout.h"
 #include "SeatKnowledge.h"
 
 namespace tolvanis {
 
 namespace {
 
-// Dealing a made-up deal costs about as much as playing this many moves.
+// Dealing a made-up deal costs about as much as playing this many moves, and setting up a
+// playout on it this many.
 constexpr std::int64_t WorldCost = 4;
+constexpr std::int64_t PlayoutCost = 2;
 // Points only break ties between moves that win alike: a whole deal's points weigh less than
 // one deal won in a thousand.
 constexpr double PointWeight = 1e-6;
@@ -43,10 +45,10 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     if (moves.empty()) return {};  // nothing open: it takes, as the rule list would
     if (moves.size() == 1) return moves.front();
 
-    if (!table_) table_ = std::make_unique<PlayoutTable>();
     std::mt19937_64 rng(std::uint64_t(services_.Rnd() * 9007199254740992.0));
     const SeatKnowledge knowledge(s, seat);
     GameState world = s;
+    GameState play;
 
     std::vector<double> wins(moves.size()), points(moves.size());
     std::int64_t work = 0;
@@ -56,8 +58,9 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
         ++worlds;
         work += WorldCost;
         for (std::size_t m = 0; m < moves.size(); ++m) {
-            const PlayoutResult r = table_->Play(world, moves[m]);
-            work += r.Moves;
+            play = world;
+            const PlayoutResult r = PlayOut(play, moves[m]);
+            work += PlayoutCost + r.Moves;
             if (r.Winner == seat) {
                 wins[m] += 1;
                 points[m] += r.Points;

@@ -157,6 +157,11 @@ struct GameState {
     // in this order.
     void PutInHandOrder(int seat);
 
+    // A reverse card: the turn passes the other way round from now on.
+    void ReverseDirection() {
+        Direction = Direction == TurnOrder::Forward ? TurnOrder::Backward : TurnOrder::Forward;
+    }
+
     // The next seat in play after CurrentSeat in the current Direction, into FollowingSeat.
     void FindFollowingSeat() { FollowingSeat = SeatAfter(CurrentSeat); }
 

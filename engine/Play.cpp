@@ -195,9 +195,7 @@ void Engine::CardTakesEffect(int seat, int card, Mover by, const ColorChooser& c
         if (by == Mover::Computer) Report(played);
     } else {
         if (by == Mover::Computer) Report(played);
-        if (kind.Reverses)
-            s.Direction =
-                s.Direction == TurnOrder::Forward ? TurnOrder::Backward : TurnOrder::Forward;
+        if (kind.Reverses) s.ReverseDirection();
         if (kind.Skips) {
             AdvanceTurn();
             s.CurrentSeat = s.NextSeat;

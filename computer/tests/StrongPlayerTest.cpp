@@ -8,6 +8,7 @@
 
 #include "AutoTurns.h"
 #include "CardChoice.h"
+#include "DealInPlay.h"
 #include "EngineFixture.h"
 #include "MoveOptions.h"
 #include "SeatKnowledge.h"
@@ -20,32 +21,6 @@ namespace {
 
 // Little thinking keeps the tests quick; the choices stay repeatable at any budget.
 constexpr std::int64_t TestBudget = 3000;
-
-// Positions of real seeded deals: every seat a pausing computer seat, so that each click on
-// the table plays exactly one turn and leaves the next seat to move.
-class DealInPlay {
-  public:
-    DealInPlay(std::uint64_t seed, int players) : sv(seed), eng(sv), driver(eng) {
-        sv.RecordLog = false;
-        sv.RecordSounds = false;
-        eng.SetAutoPlayer(&driver);
-        eng.Load(TestCardWidth, TestCardHeight);
-        if (players != 4) eng.CommandNumberOfPlayers(players);
-        eng.CommandAllAutoPause();
-        eng.State.DelayUnits = 0;
-    }
-    // Plays `turns` turns of the deal; false when the deal ended before.
-    bool Play(int turns) {
-        for (int i = 0; i < turns; ++i) {
-            eng.OnBoardMouseUp(ButtonLeft, 0);
-            if (eng.State.BoardWait) return false;
-        }
-        return true;
-    }
-    FakeServices sv;
-    Engine eng;
-    AutoTurns driver;
-};
 
 StrongMove ChooseWithSeed(const GameState& s, std::uint64_t seed) {
     FakeServices sv(seed);

@@ -1,10 +1,12 @@
-// A private table on which the Strong player plays deals to their end: the engine's own rules
-// on a copy of the state, with silent services, every seat a computer seat without pause at
-// the rule list, and the first move of the seat to move given.
+// A private table that plays deals to their end through the engine and its driver: the engine's
+// own rules on a copy of the state, with silent services, every seat a computer seat without
+// pause at the rule list, and the first move of the seat to move given. The yardstick for the
+// look-ahead's own playouts, which must end every deal alike.
 #pragma once
 
 #include "AutoTurns.h"
 #include "Engine.h"
+#include "Playout.h"
 #include "StrongMove.h"
 
 namespace tolvanis {
@@ -26,21 +28,17 @@ class SilentServices : public Services {
     Rgb ColorAt(int, double, double) override { return NoColor; }
 };
 
-struct PlayoutResult {
-    int Winner = 0;  // 0 when the deal did not end (a guard against endless deals)
-    int Points = 0;  // what the winner scored
-    int Moves = 0;
-};
-
 class PlayoutTable {
   public:
     PlayoutTable();
 
     // Plays `first` for the seat to move in `world`, then the deal to its end.
     PlayoutResult Play(const GameState& world, StrongMove first);
+    // The state as the last deal played here ended.
+    const GameState& Final() const { return engine_.State; }
 
     // A deal still running after this many moves is called off.
-    static constexpr int MaxMoves = 2000;
+    static constexpr int MaxMoves = MaxPlayoutMoves;
 
   private:
     SilentServices services_;
