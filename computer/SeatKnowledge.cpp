@@ -26,7 +26,17 @@ SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat) {
     }
     for (int other = 1; other <= 4; ++other) {
         if (other == seat || s.HandCount[other] <= 0) continue;
-        hiddenInHand_[other] = s.HandCount[other] - int(seenInHand_[other].size());
+        const int seen = int(seenInHand_[other].size());
+        hiddenInHand_[other] = s.HandCount[other] - seen;
+        // Every card played since may have been one held then, and so may every seen card it
+        // holds now: what is left is the least it still holds of them.
+        const int noted = s.LacksNoted[other];
+        for (int k = std::max(0, noted - GameState::LacksKept); k < noted; ++k) {
+            const GameState::Lack& lack = s.Lacks[other][k % GameState::LacksKept];
+            const int kept = std::min(hiddenInHand_[other],
+                                      lack.Held - (s.CardsPlayed[other] - lack.Played) - seen);
+            if (kept > 0) lacks_[other].push_back({lack.Color, lack.Value, kept});
+        }
     }
     // The pile is the table card, then the unseen cards, then the played ones in the order
     // they were played: only that end is read.
@@ -44,6 +54,32 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
     std::size_t next = 0;
     world.ShuffleOrder.fill(0);
 
+    // The cards a seat is known to lack go first, each the first fitting card of the shuffled
+    // rest; should none fit, the lacks give way rather than the cards.
+    std::array<std::vector<int>, SeatSlots> fitted{};
+    for (int other = 1; other <= 4; ++other) {
+        const auto& lacks = lacks_[other];
+        int most = 0;
+        for (const Lack& lack : lacks)
+            most = std::max(most, lack.Cards);
+        for (int slot = 0; slot < most && next < deck.size(); ++slot) {
+            const auto fits = [&](int card) {
+                for (const Lack& lack : lacks) {
+                    if (slot < lack.Cards && (world.CardColor[card] == lack.Color ||
+                                              world.CardValue[card] == lack.Value))
+                        return false;
+                }
+                return true;
+            };
+            std::size_t pick = next;
+            while (pick < deck.size() && !fits(deck[pick]))
+                ++pick;
+            if (pick == deck.size()) pick = next;
+            std::swap(deck[next], deck[pick]);
+            fitted[other].push_back(deck[next++]);
+        }
+    }
+
     for (int other = 1; other <= 4; ++other) {
         if (other == seat_ || world.HandCount[other] < 0) continue;
         auto& hand = world.Hand[other];
@@ -53,7 +89,12 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
             hand[++pos] = card;
             world.CardOwner[card] = other;
         }
-        for (int k = 0; k < hiddenInHand_[other] && next < deck.size(); ++k) {
+        for (const int card : fitted[other]) {
+            hand[++pos] = card;
+            world.CardOwner[card] = other;
+        }
+        for (int k = int(fitted[other].size()); k < hiddenInHand_[other] && next < deck.size();
+             ++k) {
             const int card = deck[next++];
             hand[++pos] = card;
             world.CardOwner[card] = other;

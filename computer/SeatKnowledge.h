@@ -4,7 +4,10 @@
 // sizes, the pile's size and what each seat owes. Because played cards go to the end of the pile
 // and are taken from its front again, it also knows where every played card is now. Everything
 // else (the other hands' unseen cards and the order of the pile's unseen front) is hidden: the
-// knowledge is built without reading it, and a made-up deal deals those cards at random.
+// knowledge is built without reading it, and a made-up deal deals those cards at random, but
+// to fit what the seats showed they lack: a seat that took a card for want of one that follows
+// still holds, of the cards it held then, at least as many as it has not played since, and none
+// of them is of the colour or value it could not follow.
 #pragma once
 
 #include <array>
@@ -29,6 +32,14 @@ class SeatKnowledge {
     // Played cards another seat has taken back and holds now.
     const std::vector<int>& SeenInHand(int seat) const { return seenInHand_[seat]; }
 
+    // A colour and a value that the first `Cards` unseen cards of a seat's hand cannot have.
+    struct Lack {
+        int Color = 0;
+        int Value = 0;
+        int Cards = 0;
+    };
+    const std::vector<Lack>& Lacks(int seat) const { return lacks_[seat]; }
+
     // Rewrites `world`, a copy of the state the knowledge was built from, into a deal the seat
     // cannot tell from it: the hidden cards dealt at random to the hidden places, every hand in
     // hand order and recounted. The seat's own hand and everything seen stay as they are.
@@ -39,6 +50,7 @@ class SeatKnowledge {
     std::vector<int> hidden_;
     std::array<int, SeatSlots> hiddenInHand_{};
     std::array<std::vector<int>, SeatSlots> seenInHand_{};
+    std::array<std::vector<Lack>, SeatSlots> lacks_{};
     int hiddenInPile_ = 0;
     std::vector<int> pileSeen_;  // the seen end of the pile, in pile order
 };

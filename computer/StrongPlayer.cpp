@@ -1,5 +1,6 @@
 #include "StrongPlayer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <random>
@@ -42,46 +43,60 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     last_ = Report{};
     last_.Moves = MoveOptions(s, seat);
     const auto& moves = last_.Moves;
-    if (moves.empty()) return {};  // nothing open: it takes, as the rule list would
-    if (moves.size() == 1) return moves.front();
+    const std::size_t n = moves.size();
+    if (n == 0) return {};  // nothing open: it takes, as the rule list would
+    if (n == 1) return moves.front();
 
     std::mt19937_64 rng(std::uint64_t(services_.Rnd() * 9007199254740992.0));
     const SeatKnowledge knowledge(s, seat);
     GameState world = s;
     GameState play;
 
-    std::vector<double> wins(moves.size()), points(moves.size());
+    // Sequential halving: the budget is shared out over rounds; in each round every move still
+    // in the running is played on the same made-up deals, then the weaker half drops out. Clearly
+    // bad moves thus cost little, and the close ones get most of the deals.
+    std::vector<double> wins(n), points(n);
+    std::vector<int> played(n);
+    std::vector<std::size_t> running(n);
+    for (std::size_t m = 0; m < n; ++m)
+        running[m] = m;
+    auto score = [&](std::size_t m) {
+        return played[m] == 0 ? 0.0 : (wins[m] + PointWeight * points[m]) / played[m];
+    };
+    int rounds = 0;
+    for (std::size_t k = n; k > 1; k = (k + 1) / 2)
+        ++rounds;
     std::int64_t work = 0;
     int worlds = 0;
-    do {
-        knowledge.MakeWorld(world, rng);
-        ++worlds;
-        work += WorldCost;
-        for (std::size_t m = 0; m < moves.size(); ++m) {
-            play = world;
-            const PlayoutResult r = PlayOut(play, moves[m]);
-            work += PlayoutCost + r.Moves;
-            if (r.Winner == seat) {
-                wins[m] += 1;
-                points[m] += r.Points;
+    for (int round = 0; round < rounds; ++round) {
+        const std::int64_t until = Budget * (round + 1) / rounds;
+        do {
+            knowledge.MakeWorld(world, rng);
+            ++worlds;
+            work += WorldCost;
+            for (const std::size_t m : running) {
+                play = world;
+                const PlayoutResult r = PlayOut(play, moves[m]);
+                work += PlayoutCost + r.Moves;
+                ++played[m];
+                if (r.Winner == seat) {
+                    wins[m] += 1;
+                    points[m] += r.Points;
+                }
             }
-        }
-    } while (work < Budget);
-
-    std::size_t best = 0;
-    double bestScore = -1e300;
-    last_.WinRate.resize(moves.size());
-    for (std::size_t m = 0; m < moves.size(); ++m) {
-        last_.WinRate[m] = wins[m] / worlds;
-        const double score = wins[m] + PointWeight * points[m];
-        if (score > bestScore) {
-            bestScore = score;
-            best = m;
-        }
+        } while (work < until);
+        // Ties keep the earlier move, as the list of moves has it.
+        std::stable_sort(running.begin(), running.end(),
+                         [&](std::size_t a, std::size_t b) { return score(a) > score(b); });
+        running.resize((running.size() + 1) / 2);
     }
+
+    last_.WinRate.resize(n);
+    for (std::size_t m = 0; m < n; ++m)
+        last_.WinRate[m] = played[m] == 0 ? 0.0 : wins[m] / played[m];
     last_.Worlds = worlds;
     last_.Work = work;
-    return moves[best];
+    return moves[running.front()];
 }
 
 }  // namespace tolvanis

@@ -1,9 +1,9 @@
 // The Strong computer player: it weighs each move open to its seat by playing the deal on to
 // its end many times. Each time it makes up the cards it cannot see (SeatKnowledge), plays every
-// move on that same made-up deal with the rule list for all seats after it, and in the end takes
-// the move that won the deal most often, the points scored deciding between moves that won
-// alike. Its chance comes from the game's services, one number per move, so a seeded game
-// repeats exactly.
+// move still in the running on that same made-up deal with the rule list for all seats after it,
+// drops the weaker half of the moves now and then, and in the end takes the move that won the
+// deal most often, the points scored deciding between moves that won alike. Its chance comes from
+// the game's services, one number per move, so a seeded game repeats exactly.
 //
 // Thinking is measured in work, not on a clock, so the same seed gives the same move on any
 // machine: a move played ahead costs one unit, dealing a made-up deal a few. The default work

@@ -128,6 +128,7 @@ void Engine::DealHands() {
     for (int card = 1; card <= DeckSize; ++card)
         s.CardOwner[card] = -1;
     s.CardSeen.fill(false);
+    s.ForgetLacks();
     s.HandCount[0] = DeckSize - HandSize * s.NumPlayers;
 
     int next = 1;

@@ -21,6 +21,7 @@
 #include "MoveEvent.h"
 #include "Rules.h"
 #include "Services.h"
+#include "StartSettings.h"
 #include "TablePresenter.h"
 
 namespace tolvanis {
@@ -49,6 +50,9 @@ class Engine {
     // "player# 1".."player# 4" at 1..4, "RED".."YELLOW", "ANY" at 1..5; entry 0 empty.
     std::array<QString, SeatSlots> PlayerName;
     std::array<QString, 6> ColorName;
+    // What Load starts the run with: the game's own start-up values unless the shell remembered
+    // others.
+    StartSettings Startup;
 
     // Turns the events of a move into captions, label colours, sounds and log lines.
     TablePresenter Presenter{*this};
@@ -128,7 +132,12 @@ class Engine {
     // ended the deal.
     bool PlayForComputer(int seat, int card, const ColorChooser& chooseColor);
     void TakeForComputer(int seat, int n);
-    void Report(const MoveEvent& e) { Presenter.Show(e); }
+    void Report(const MoveEvent& e) {
+        Presenter.Show(e);
+        if (EventWatcher) EventWatcher(e);
+    }
+    // Told every event after the table has shown it (the statistics count finished deals).
+    std::function<void(const MoveEvent&)> EventWatcher;
 
     // --- Hands on the table ---------------------------------------------------------------------
     void ArrangeHand(int seat);

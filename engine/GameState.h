@@ -84,6 +84,20 @@ struct GameState {
     // front into the hand that takes them. The computer's look-ahead trusts only these, its own
     // hand and the counts.
     std::array<bool, CardSlots> CardSeen{};
+    // What the seats showed they lack. Taking one card without answering an attack is allowed
+    // only with nothing of the colour to follow or of the table's value in hand (wild cards
+    // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. The latest
+    // few per seat, with the cards the seat held then and the cards it had played by then.
+    struct Lack {
+        int Color = 0;
+        int Value = 0;
+        int Held = 0;
+        int Played = 0;
+    };
+    static constexpr int LacksKept = 4;
+    std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
+    std::array<int, SeatSlots> LacksNoted{};   // this deal's, the latest at LacksNoted % LacksKept
+    std::array<int, SeatSlots> CardsPlayed{};  // cards each seat played in this deal
 
     // Turn state.
     int NumPlayers = 4;
@@ -140,6 +154,16 @@ struct GameState {
     bool IsAuto(int seat) const { return Seats[seat].Auto; }
     bool Pauses(int seat) const { return Seats[seat].Pause; }
     bool IsHidden(int seat) const { return Seats[seat].Hidden; }
+
+    // The seat, about to take one card that answers no attack, lacks the table's colour and value.
+    void NoteLack(int seat) {
+        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {TableColor, CardValue[TableCard],
+                                                       HandCount[seat], CardsPlayed[seat]};
+    }
+    void ForgetLacks() {
+        LacksNoted.fill(0);
+        CardsPlayed.fill(0);
+    }
 
     // Recomputes CountByColor and CountByValue of one seat from its hand.
     void RecountHand(int seat) {

@@ -159,6 +159,7 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     }
     t.CardImage[s.BackImageIndex].Left = t.CardImage[0].Left;
 
+    ApplyStartSettings(*this, Startup);
     StartNewDeal();
 
     for (int i = 0; i < 4; ++i) {

@@ -140,6 +140,7 @@ void Engine::PlayCard() {
     Table.CardImage[s.TableCard].Picture = Table.CardImage[card].Picture;
     HideHandPictures(seat);
     MoveCardToTable(s, seat, card);
+    ++s.CardsPlayed[seat];
     HideHandPictures(seat);
     SetTotalInDeck();
     ArrangeHand(seat);

@@ -31,6 +31,11 @@ class Services {
     virtual void PlaySound(const QString& name) = 0;
     // A modal message with an OK button.
     virtual void ShowMessage(const QString& text) = 0;
+    // A modal question with Yes and No; true for Yes. Without a person to answer, No.
+    virtual bool Ask(const QString& text) {
+        (void)text;
+        return false;
+    }
 
     // The moves log: newest line first. NoColor leaves the list's own colour.
     virtual void ClearLog() = 0;

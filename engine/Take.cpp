@@ -41,6 +41,9 @@ void Engine::PassTurnAfterTake() {
 
 void Engine::TakeCards(int seat, int n) {
     GameState& s = State;
+    // A seat that owes one card announced it had nothing to play; either way it takes one only
+    // without a card that follows.
+    if (n == 1 && s.PendingDraw[seat] <= 1 && s.HandCount[0] > 1) s.NoteLack(seat);
     const int taken = MoveCardsFromPile(s, seat, n);
     if (taken == 0) return;
 

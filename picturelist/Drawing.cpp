@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "ListParts.h"
 #include "UserControl1.h"
@@ -166,11 +167,72 @@ void UserControl1::SizeForFirstItem() {
     if (activeMode_ == 0) topItem_ = 1;
 }
 
+// Painters opened on first use and closed with the page; a page drawn inside another (a public
+// drawing routine called while rows are drawn) shares the outer one's.
+struct UserControl1::OpenPainters {
+    QPainter surface;
+    QPainter band;
+    const RowFont* bandFont = nullptr;
+    QColor bandPen;
+};
+
+class UserControl1::PagePainters {
+  public:
+    explicit PagePainters(UserControl1& c) : c_(c) {
+        if (c_.painters_ == nullptr) c_.painters_ = &own_.emplace();
+    }
+    ~PagePainters() {
+        if (own_) c_.painters_ = nullptr;
+    }
+    PagePainters(const PagePainters&) = delete;
+    PagePainters& operator=(const PagePainters&) = delete;
+
+    QPainter& surface(QPainter::CompositionMode mode) {
+        QPainter& p = c_.painters_->surface;
+        if (!p.isActive()) p.begin(&c_.surface_->image());
+        p.setCompositionMode(mode);
+        return p;
+    }
+    // The band is re-made when a row needs a larger one, so its painter follows it.
+    QPainter& band(const RowFont& f, const QColor& pen) {
+        OpenPainters& open = *c_.painters_;
+        if (!open.band.isActive()) {
+            open.band.begin(&c_.textBuffer_);
+            open.bandFont = nullptr;
+            open.bandPen = QColor();
+        }
+        if (open.bandFont != &f) {
+            open.band.setFont(f.font);
+            open.bandFont = &f;
+        }
+        if (open.bandPen != pen || !open.bandPen.isValid()) {
+            open.band.setPen(pen);
+            open.bandPen = pen;
+        }
+        return open.band;
+    }
+    void endBand() {
+        if (c_.painters_->band.isActive()) c_.painters_->band.end();
+    }
+
+  private:
+    UserControl1& c_;
+    std::optional<OpenPainters> own_;
+};
+
+int UserControl1::textWidthOf(ItemRecord& rec, const RowFont& f) {
+    if (rec.textWidth < 0 || rec.widthGeneration != fontGeneration_) {
+        rec.textWidth = f.metrics.horizontalAdvance(rec.text);
+        rec.widthGeneration = fontGeneration_;
+    }
+    return rec.textWidth;
+}
+
 void UserControl1::drawItemAtRow(int p, int r) {
     ItemRecord& rec = store_.at(p);
     if (DrawStyle() == 1) loadIcon(rec.picture);
-    const int width = DrawRow(r, rec.text, rec.font, rec.colour, 1.0 * r * rowHeight_);
-    store_.at(p).drawnWidth = width;
+    const RowFont& f = rowFont(rec.font);
+    rec.drawnWidth = drawRow(r, rec.text, f, rec.colour, 1.0 * r * rowHeight_, textWidthOf(rec, f));
 }
 
 void UserControl1::DrawRowRange(int top, int bottom) {
@@ -216,13 +278,19 @@ void UserControl1::bringUpToDate(bool onlyIfVisible) {
     if (onlyIfVisible && !surface_->isVisible()) return;
     const std::vector<PendingDraw> steps = std::move(pendingDraws_);
     pendingDraws_.clear();
-    for (const PendingDraw& step : steps)
-        paintRows(step.top, step.bottom, step.clearFirst);
+    {
+        PagePainters painters(*this);
+        for (const PendingDraw& step : steps)
+            paintRows(step.top, step.bottom, step.clearFirst);
+    }
     surface_->update();
 }
 
 void UserControl1::paintRows(int top, int bottom, bool clearFirst) {
-    if (clearFirst) surface_->clear();
+    if (clearFirst) {
+        if (painters_ != nullptr && painters_->surface.isActive()) painters_->surface.end();
+        surface_->clear();
+    }
     // Rows are numbered from the page's top even where it lies above the first item.
     const int last = std::min(bottom, store_.count());
     for (int p = top, r = clearFirst ? 0 : top - 1; p <= last; ++p, ++r) {
@@ -232,16 +300,23 @@ void UserControl1::paintRows(int top, int bottom, bool clearFirst) {
 
 int UserControl1::DrawRow(int r, const QString& text, const QString& font, OleColor colour,
                           double y) {
+    const RowFont& f = rowFont(font);
+    return drawRow(r, text, f, colour, y, f.metrics.horizontalAdvance(text));
+}
+
+int UserControl1::drawRow(int r, const QString& text, const RowFont& f, OleColor colour, double y,
+                          int advance) {
+    PagePainters painters(*this);
     const int tppx = twipsPerPixelX(), tppy = twipsPerPixelY();
     const double rh = rowHeight_;
     const int textTop =
         toPixels(y + static_cast<double>(roundHalfEven((rh - textRowHeight_) / 2.0)), tppy);
     int drawnWidth;
-    QImage& surface = surface_->image();
     if (DrawStyle() != 0) {
         const int textLeft = toPixels(rh + 96, tppx);
         drawnWidth = static_cast<int>(std::min<long long>(
-            INT32_MAX, 96LL + rowHeight_ + RenderRowText(textLeft, textTop, text, colour, font)));
+            INT32_MAX,
+            96LL + rowHeight_ + renderText(textLeft, textTop, text, colour, f, advance)));
 
         const double holderHeight = 1.0 * iconHolder_.height() * tppy;
         const double lift = (rh - holderHeight) / 2;
@@ -249,74 +324,74 @@ int UserControl1::DrawRow(int r, const QString& text, const QString& font, OleCo
         const QRect target(toPixels(24, tppx), toPixels(top, tppy), toPixels(rh + 20, tppx),
                            toPixels(rh - 40, tppy));
         const QRect source(0, 0, target.width(), target.height());
-        QPainter p(&surface);
         if (!iconHolder_.isNull() && iconHolder_.rect().contains(source)) {
-            p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-            p.drawImage(target, iconHolder_, source);
+            painters.surface(QPainter::RasterOp_SourceAndDestination)
+                .drawImage(target, iconHolder_, source);
         } else if (!iconHolder_.isNull()) {
             // The picture is smaller than the area: copy what fits of a narrower area instead.
             const QRect narrow(target.left(), target.top(), toPixels(rh, tppx), target.height());
             const QRect from = QRect(0, 0, narrow.width(), narrow.height()) & iconHolder_.rect();
-            p.drawImage(narrow.topLeft(), iconHolder_, from);
+            painters.surface(QPainter::CompositionMode_SourceOver)
+                .drawImage(narrow.topLeft(), iconHolder_, from);
         }
     } else {
-        drawnWidth = RenderRowText(toPixels(48, tppx), textTop, text, colour, font);
+        drawnWidth = renderText(toPixels(48, tppx), textTop, text, colour, f, advance);
     }
     if (gridGap_ == 1) {
-        QPainter p(&surface);
-        p.setCompositionMode(QPainter::RasterOp_NotSourceOrDestination);
         // A one-pixel band rather than a line: the line rasteriser hands every span to worker
         // threads, which costs more than the line itself.
         const int lineY = toPixels((r + 1) * rh - 2.0 * tppx, tppy);
-        p.fillRect(QRect(0, lineY, surface.width(), 1), qcolor(gridColor_));
+        const int surfaceWidth = surface_->image().width();
+        painters.surface(QPainter::RasterOp_NotSourceOrDestination)
+            .fillRect(QRect(0, lineY, surfaceWidth, 1), qcolor(gridColor_));
     }
     return drawnWidth;
 }
 
-QFont UserControl1::rowFont(const QString& name) {
-    auto it = fontCache_.constFind(name);
-    if (it != fontCache_.constEnd()) return it.value();
-    QFont f = surfaceFont_;
-    if (!name.isEmpty()) f.setFamily(name);
-    fontCache_.insert(name, f);
-    return f;
+const UserControl1::RowFont& UserControl1::rowFont(const QString& name) {
+    auto it = fontCache_.find(name);
+    if (it == fontCache_.end()) {
+        QFont f = surfaceFont_;
+        if (!name.isEmpty()) f.setFamily(name);
+        it = fontCache_.emplace(name, RowFont{f, QFontMetrics(f)}).first;
+    }
+    return it->second;
 }
 
 int UserControl1::RenderRowText(int x, int y, const QString& text, OleColor colour,
                                 const QString& font) {
+    const RowFont& f = rowFont(font);
+    PagePainters painters(*this);
+    return renderText(x, y, text, colour, f, f.metrics.horizontalAdvance(text));
+}
+
+int UserControl1::renderText(int x, int y, const QString& text, OleColor colour, const RowFont& f,
+                             int advance) {
     const int tppx = twipsPerPixelX(), tppy = twipsPerPixelY();
-    const QFont f = rowFont(font);
-    const QFontMetrics metrics(f);
-    const int drawnWidth =
-        static_cast<int>(roundHalfEven(1.0 * metrics.horizontalAdvance(text) * tppx));
+    const int drawnWidth = static_cast<int>(roundHalfEven(1.0 * advance * tppx));
     // The band is as tall as the row, but only the part of it on the surface is ever seen: a tall
     // row height must not allocate a band far larger than the list.
-    const int surfaceHeight = static_cast<int>(surface_->image().deviceIndependentSize().height());
+    const QImage& surface = surface_->image();
+    const int surfaceHeight = static_cast<int>(surface.deviceIndependentSize().height());
     const int bandWidth = std::max(1, toPixels(textBufferWidthTw_, tppx));
     const double rowPixels = std::ceil(1.0 * rowHeight_ / tppy);
     const int bandHeight = std::min(
         surfaceHeight - y, static_cast<int>(std::clamp(rowPixels, 1.0, 1.0 * surfaceHeight)));
     if (bandHeight <= 0) return drawnWidth;
-    const QColor back = qcolor(backColor_);
+    PagePainters painters(*this);
     // The band has the surface's density: its text is drawn at the screen's own resolution.
-    const qreal ratio = surface_->image().devicePixelRatio();
+    const qreal ratio = surface.devicePixelRatio();
     const QSize bandPixels = (QSizeF(bandWidth, bandHeight) * ratio).toSize();
     if (textBuffer_.width() != bandPixels.width() || textBuffer_.height() < bandPixels.height() ||
         textBuffer_.devicePixelRatio() != ratio) {
+        painters.endBand();
         textBuffer_ = QImage(bandPixels, QImage::Format_RGB32);
         textBuffer_.setDevicePixelRatio(ratio);
     }
-    textBuffer_.fill(back);
-    {
-        QPainter p(&textBuffer_);
-        p.setFont(f);
-        p.setPen(qcolor(colour));
-        p.drawText(0, metrics.ascent(), text);
-    }
-    {
-        QPainter p(&surface_->image());
-        p.drawImage(QPoint(x, y), textBuffer_, QRect(QPoint(0, 0), bandPixels));
-    }
+    textBuffer_.fill(qcolor(backColor_));
+    painters.band(f, qcolor(colour)).drawText(0, f.metrics.ascent(), text);
+    painters.surface(QPainter::CompositionMode_SourceOver)
+        .drawImage(QPoint(x, y), textBuffer_, QRect(QPoint(0, 0), bandPixels));
     return drawnWidth;
 }
 

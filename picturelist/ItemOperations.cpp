@@ -201,6 +201,7 @@ void UserControl1::UpdateText(int it, const QString& s) {
     const int p = positionOf(it);
     if (!store_.contains(p)) return;
     store_.at(p).text = s;
+    store_.at(p).textWidth = -1;
     redrawWindowIfShowing(p);
 }
 
@@ -208,6 +209,7 @@ void UserControl1::UpdateFont(int it, const QString& font) {
     const int p = positionOf(it);
     if (!store_.contains(p)) return;
     store_.at(p).font = font;
+    store_.at(p).textWidth = -1;
     redrawWindowIfShowing(p);
 }
 

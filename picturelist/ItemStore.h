@@ -22,6 +22,10 @@ struct ItemRecord {
     QString font;
     std::int32_t colour = 0;
     int drawnWidth = -1;  // twips; -1 until the row has been drawn
+    // The text's advance in pixels in its font, measured when the row was first drawn; -1 when
+    // the text or font has changed since, or a different list font was in use (widthGeneration).
+    int textWidth = -1;
+    int widthGeneration = 0;
 
     double dataValue() const;
     QString field(int index) const;  // the six fields in their textual form, 0..5

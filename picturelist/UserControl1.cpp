@@ -129,6 +129,7 @@ void UserControl1::setFontname(const QString& name) {
     surfaceFont_.setFamily(name);
     surface_->setFont(surfaceFont_);
     fontCache_.clear();
+    ++fontGeneration_;
     changed(keys::Fontname);
 }
 
@@ -141,6 +142,7 @@ void UserControl1::setFontSize(float points) {
     if (points > 0 && points <= MaxFontSize) surfaceFont_.setPointSizeF(points);
     surface_->setFont(surfaceFont_);
     fontCache_.clear();
+    ++fontGeneration_;
     changed(keys::FontSize);
 }
 

@@ -17,7 +17,7 @@
 #pragma once
 
 #include <QFont>
-#include <QHash>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPointer>
 #include <QRectF>
@@ -25,6 +25,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 #include "ItemStore.h"
@@ -285,7 +286,18 @@ class UserControl1 : public QWidget {
     void syncScrollRange();
     void loadIcon(int picture);
     void redrawWindowIfShowing(int p);
-    QFont rowFont(const QString& name);
+    // A row font with its metrics, made once per font name and kept until the list's font
+    // changes.
+    struct RowFont {
+        QFont font;
+        QFontMetrics metrics;
+    };
+    const RowFont& rowFont(const QString& name);
+    int textWidthOf(picturelist::ItemRecord& rec, const RowFont& f);
+    int renderText(int x, int y, const QString& text, OleColor colour, const RowFont& f,
+                   int advance);
+    int drawRow(int r, const QString& text, const RowFont& f, OleColor colour, double y,
+                int advance);
     int screenTwipsPerPixelX() const;
     int screenTwipsPerPixelY() const;
     int insetPixels() const { return borderStyle_ != 0 ? 2 : 0; }
@@ -339,7 +351,15 @@ class UserControl1 : public QWidget {
     double textBufferWidthTw_ = 0;
     QImage textBuffer_;
     QImage iconHolder_;
-    QHash<QString, QFont> fontCache_;
+    // Node-based, so a row font stays where it is while others are added during a page.
+    std::unordered_map<QString, RowFont> fontCache_;
+    int fontGeneration_ = 0;  // counts the list font's changes; a measured text width keeps its own
+
+    // The painters of the surface and the text band, held open while a page of rows is drawn:
+    // opening a painter costs more than drawing a row.
+    struct OpenPainters;
+    class PagePainters;
+    OpenPainters* painters_ = nullptr;
     std::function<double()> random_;
     bool inResize_ = false;
     int wheelRemainder_ = 0;  // eighths of a degree not yet turned into rows

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "AboutForm.h"
 #include "GameMenus.h"
@@ -31,6 +32,21 @@ std::optional<QString> GameApp::Start() {
     if (auto error = pictures_.Load(PictureSet::DefaultSearchDirs())) return error;
     if (settings_.Seed) services_.UseSeed(*settings_.Seed);
 
+    if (!settings_.SettingsFile.isEmpty()) {
+        store_ = std::make_unique<SettingsStore>(settings_.SettingsFile);
+        remembered_ = store_->Load();
+    }
+    engine_.Startup = remembered_.Game;
+    if (!settings_.StatisticsFile.isEmpty()) {
+        statisticsFile_ = std::make_unique<StatisticsFile>(settings_.StatisticsFile);
+        statistics_ = statisticsFile_->Load();
+    }
+    engine_.EventWatcher = [this](const MoveEvent& e) {
+        if (e.Kind != EventKind::DealScored && e.Kind != EventKind::GameWon) return;
+        statistics_.Record(e, engine_.State);
+        // Written at once: the deal counts even if the program does not end cleanly.
+        if (statisticsFile_) statisticsFile_->Save(statistics_);
+    };
     engine_.SetAutoPlayer(&driver_);
     sounds_.Preload({QLatin1String(SndTrade), QLatin1String(SndMup), QLatin1String(SndMenu),
                      QLatin1String(SndErr2), QLatin1String(SndSave), QLatin1String(SndPau),
@@ -53,6 +69,8 @@ std::optional<QString> GameApp::Start() {
 
     engine_.Load(pictures_.CardWidthMm(), pictures_.CardHeightMm());
     options_->ApplySpeed();
+    // A remembered speed counts as a move of the slider.
+    options_->SpeedRange()->setValue(remembered_.Speed);
 
     main_ = std::make_unique<TableWindow>(engine_, pictures_);
     main_->setWindowIcon(AboutForm::ProgramIcon());
@@ -68,7 +86,38 @@ std::optional<QString> GameApp::Start() {
 }
 
 void GameApp::Show() {
+    RestoreWindows();
     main_->show();
+    if (remembered_.MovesShown) options_->show();
+    shown_ = true;
+}
+
+void GameApp::RestoreWindows() {
+    // A geometry that does not fit this screen any more is left to the window manager.
+    if (!remembered_.TableGeometry.isEmpty()) main_->restoreGeometry(remembered_.TableGeometry);
+    if (!remembered_.MovesGeometry.isEmpty()) options_->restoreGeometry(remembered_.MovesGeometry);
+}
+
+RememberedSettings GameApp::CurrentSettings() const {
+    RememberedSettings now = remembered_;
+    now.Game = CurrentStartSettings(engine_.State);
+    if (options_) {
+        now.Speed = options_->SpeedRange()->value();
+        now.MovesShown = options_->isVisible();
+        now.MovesGeometry = options_->saveGeometry();
+    }
+    if (main_) now.TableGeometry = main_->saveGeometry();
+    return now;
+}
+
+void GameApp::SaveSettings() {
+    if (!store_ || !shown_) return;
+    const RememberedSettings now = CurrentSettings();
+    if (now == remembered_) return;
+    store_->Save(now);
+    // Remembered even when the write failed: the store has said so once, and trying on every
+    // click would only fail again.
+    remembered_ = now;
 }
 
 void GameApp::WireMenus() {
@@ -102,6 +151,8 @@ void GameApp::WireMenus() {
 void GameApp::SyncShell() {
     if (menus_) menus_->Sync(engine_.Table);
     if (options_) options_->Refresh();
+    // Kept as soon as they change, so that a crash later in the run does not lose them.
+    SaveSettings();
 }
 
 void GameApp::RefreshAll() {
@@ -134,6 +185,7 @@ void GameApp::OpenAbout() {
 
 void GameApp::Exit() {
     engine_.CommandExit();
+    SaveSettings();
     CloseAll();
     if (settings_.QuitOnExit) QCoreApplication::quit();
 }
@@ -198,6 +250,7 @@ bool GameApp::eventFilter(QObject* watched, QEvent* event) {
         // Closing the table ends the program: the other windows go with it, and a computer
         // sequence waiting in a pause stops instead of playing on unseen.
         ++engine_.State.DealSerial;
+        SaveSettings();
         closing_ = true;
         if (about_) about_->close();
         if (help_) help_->close();

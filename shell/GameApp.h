@@ -15,7 +15,10 @@
 #include "Engine.h"
 #include "PictureSet.h"
 #include "QtServices.h"
+#include "SettingsStore.h"
 #include "SoundPlayer.h"
+#include "Statistics.h"
+#include "StatisticsFile.h"
 
 namespace tolvanis {
 
@@ -34,6 +37,10 @@ class GameApp : public QObject {
         bool QuitOnExit = true;
         // A fixed seed makes every deal repeatable; none seeds from the clock.
         std::optional<std::uint64_t> Seed;
+        // Where the settings are remembered between runs; empty remembers nothing.
+        QString SettingsFile;
+        // Where the statistics are kept between runs; empty keeps them for this run only.
+        QString StatisticsFile;
     };
 
     GameApp();
@@ -62,6 +69,13 @@ class GameApp : public QObject {
     // The menus and the Moves window only (after the table refreshed itself).
     void SyncShell();
 
+    // The settings as they stand now, as the next run would start with them.
+    RememberedSettings CurrentSettings() const;
+    // Writes them when they differ from what was last written (nothing without a settings file).
+    void SaveSettings();
+    SettingsStore* Store() const { return store_.get(); }
+    const Statistics& Stats() const { return statistics_; }
+
     // The menu commands.
     void NewDeal();
     void ShowLog();
@@ -84,6 +98,7 @@ class GameApp : public QObject {
   private:
     void WireMenus();
     void CloseAll();
+    void RestoreWindows();
 
     Settings settings_;
     PictureSet pictures_;
@@ -99,6 +114,12 @@ class GameApp : public QObject {
     GameMenus* menus_ = nullptr;  // owned by the table window
     AboutForm* about_ = nullptr;  // owned by the table window
     bool closing_ = false;
+    // Nothing is saved before the windows are shown: an unshown window has no place to keep.
+    bool shown_ = false;
+    std::unique_ptr<SettingsStore> store_;
+    RememberedSettings remembered_;
+    std::unique_ptr<StatisticsFile> statisticsFile_;
+    Statistics statistics_;
 };
 
 }  // namespace tolvanis

@@ -44,6 +44,13 @@ void QtServices::ShowMessage(const QString& text) {
     QMessageBox::information(DialogParent, QStringLiteral("Tolvanis"), text);
 }
 
+bool QtServices::Ask(const QString& text) {
+    if (AskHook) return AskHook(text);
+    return QMessageBox::question(DialogParent, QStringLiteral("Tolvanis"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
 void QtServices::ClearLog() {
     if (LogClearHook) LogClearHook();
 }

@@ -23,6 +23,7 @@ class QtServices : public Services {
     QDateTime Now() override;
     void PlaySound(const QString& name) override;
     void ShowMessage(const QString& text) override;
+    bool Ask(const QString& text) override;
     void ClearLog() override;
     void AddLogLine(const QString& line, Rgb color) override;
     void ProcessEvents() override;
@@ -43,6 +44,7 @@ class QtServices : public Services {
     QPointer<QWidget> DialogParent;
     // Tests replace the modal box so that nothing ever blocks them.
     std::function<void(const QString&)> MessageHook;
+    std::function<bool(const QString&)> AskHook;
 
   private:
     std::mt19937_64 rng_;

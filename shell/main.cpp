@@ -8,7 +8,9 @@
 #include "CommandLine.h"
 #include "GameApp.h"
 #include "SelfCheck.h"
+#include "SettingsStore.h"
 #include "SoundPlayer.h"
+#include "StatisticsFile.h"
 
 using namespace tolvanis;
 
@@ -25,7 +27,13 @@ int main(int argc, char** argv) {
     const CommandLine line = ParseCommandLine(app);
     SoundPlayer::QuietenMultimediaLog();
 
-    GameApp game;
+    GameApp::Settings settings;
+    // A self-check reads no settings: it answers for the installed files alone.
+    if (!line.CheckData) {
+        settings.SettingsFile = SettingsStore::DefaultPath();
+        settings.StatisticsFile = StatisticsFile::DefaultPath();
+    }
+    GameApp game(settings);
     const auto error = game.Start();
     if (line.CheckData) {
         QTextStream out(stdout);

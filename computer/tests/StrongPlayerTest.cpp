@@ -125,6 +125,43 @@ TEST(SeatKnowledgeTest, AMadeUpDealKeepsWhatTheSeatSeesAndLosesNoCard) {
     }
 }
 
+TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
+    // Seat 3 takes a card for want of a red card or a 6; seat 1, to move, deals the three cards
+    // seat 3 held then without either, and the card it took from anything.
+    NewPosition(2, Red(5));
+    Give(1, {Red(6), Red(8), Blue(1)});
+    Give(3, {Green(1), Green(2), Yellow(3)});
+    Click(Red(6));
+    ClickPile();
+    ASSERT_EQ(st.CurrentSeat, 1);
+    SeatKnowledge k(st, 1);
+    ASSERT_EQ(k.Lacks(3).size(), 1u);
+    EXPECT_EQ(k.Lacks(3)[0].Color, ColorRed);
+    EXPECT_EQ(k.Lacks(3)[0].Value, 6);
+    EXPECT_EQ(k.Lacks(3)[0].Cards, 3);
+
+    std::mt19937_64 rng(3);
+    int lacking = 0, redOrSix = 0;
+    for (int round = 0; round < 200; ++round) {
+        GameState world = st;
+        k.MakeWorld(world, rng);
+        int fits = 0;
+        for (int pos = 1; pos <= world.HandCount[3]; ++pos) {
+            const int card = world.Hand[3][pos];
+            fits += world.CardColor[card] != ColorRed && world.CardValue[card] != 6;
+        }
+        EXPECT_GE(fits, 3);
+        lacking += fits == 4;
+        redOrSix += fits == 3;
+    }
+    EXPECT_GT(redOrSix, 20) << "the card taken may be anything";
+    EXPECT_GT(lacking, 20);
+
+    // Had seat 3 played a card since, it might have been one of those three.
+    st.CardsPlayed[3] += 1;
+    EXPECT_EQ(SeatKnowledge(st, 1).Lacks(3)[0].Cards, 2);
+}
+
 TEST_F(PositionTest, OwedCardsArePassedOnByEveryColourOrTaken) {
     NewPosition(4, Red(5));
     Give(1, {Red(ValuePlus2), Blue(ValuePlus2), Blue(ValuePlus2, 1), Green(3)});

@@ -30,6 +30,10 @@ class FakeServices : public Services {
     QDateTime Now() override { return FixedNow; }
     void PlaySound(const QString& name) override;
     void ShowMessage(const QString& text) override { Messages.push_back(text); }
+    bool Ask(const QString& text) override {
+        Questions.push_back(text);
+        return Answer;
+    }
     void ClearLog() override;
     void AddLogLine(const QString& line, Rgb color) override;
     bool LogWanted() const override { return RecordLog || static_cast<bool>(OnLog); }
@@ -48,6 +52,9 @@ class FakeServices : public Services {
     std::vector<LogLine> LogHistory;
     std::vector<QString> Sounds;
     std::vector<QString> Messages;
+    std::vector<QString> Questions;
+    // What every question is answered.
+    bool Answer = false;
     std::vector<std::int64_t> PausesAsked;
     int EventPasses = 0;
     int Randomizes = 0;

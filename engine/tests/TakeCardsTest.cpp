@@ -77,6 +77,34 @@ TEST_F(TakeCardsTest, NothingToPlayOwesOneCard) {
     EXPECT_EQ(st.CurrentSeat, 1);
 }
 
+TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
+    NewPosition(2, Red(5));
+    Give(1, {Red(6), Red(8)});
+    Give(3, {Green(1), Green(2)});
+    Click(Red(6));
+    ClickPile();
+    ASSERT_EQ(st.LacksNoted[3], 1);
+    const GameState::Lack lack = st.Lacks[3][0];
+    EXPECT_EQ(lack.Color, ColorRed);
+    EXPECT_EQ(lack.Value, 6);
+    EXPECT_EQ(lack.Held, 2);
+    EXPECT_EQ(lack.Played, 0);
+    EXPECT_EQ(st.CardsPlayed[1], 1);
+
+    // Owed cards tell nothing: they may be taken with cards that follow in hand.
+    SeatThreeOwes(2, Red(ValuePlus2));
+    st.ForgetLacks();
+    ClickPile();
+    EXPECT_EQ(st.LacksNoted[3], 0);
+
+    // A new deal starts with nothing known.
+    st.LacksNoted[3] = 2;
+    st.CardsPlayed[1] = 5;
+    eng.StartNewDeal();
+    EXPECT_EQ(st.LacksNoted, (std::array<int, SeatSlots>{}));
+    EXPECT_EQ(st.CardsPlayed, (std::array<int, SeatSlots>{}));
+}
+
 TEST_F(TakeCardsTest, OnlyAWildCardToPlayMayStillTakeOne) {
     NewPosition(2, Red(5));
     Give(1, {ColorChange(), Blue(3)});

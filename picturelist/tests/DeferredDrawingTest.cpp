@@ -210,6 +210,40 @@ class DeferredDrawingTest : public QObject {
         QCOMPARE(bar->value(), 0);
         QCOMPARE(c->topItem(), 1);
     }
+
+    // A page is drawn with painters held open across its rows and with each item's text width
+    // measured once; that must give what drawing each row on its own gives, also after an item's
+    // text or font or the list's font has changed.
+    void pageDrawnAtOnceMatchesRowsDrawnOneByOne() {
+        QWidget window;
+        window.resize(320, 350);
+        auto c = makeLog(&window, threePictures(&window));
+        c->setDrawStyle(0);  // DrawRow draws no picture of its own
+        window.show();
+        const QStringList fonts{QString(), QStringLiteral("Monospace"), QStringLiteral("Serif")};
+        for (int i = 0; i < 30; ++i)
+            c->AddItem(QStringLiteral("p%1 played %2").arg(i % 4).arg(QString(i, 'm')), 0,
+                       1 + i % 3, fonts[i % 3], oleRgb(40 * (i % 6), 0, 0));
+        const int rows = c->visibleRows();
+        auto compareBothWays = [&] {
+            c->DrawRowRange(1, rows);
+            const QImage page = drawnSoFar(*c);
+            static_cast<ListSurface*>(c->listSurface())->clear();
+            for (int r = 0; r < rows; ++r) {
+                const ItemRecord& rec = c->items().at(r + 1);
+                const int width =
+                    c->DrawRow(r, rec.text, rec.font, rec.colour, 1.0 * r * c->rowHeightTwips());
+                QCOMPARE(rec.drawnWidth, width);
+            }
+            QCOMPARE(drawnSoFar(*c), page);
+        };
+        compareBothWays();
+        c->UpdateText(1, QStringLiteral("a much longer text than the line had before"));
+        c->UpdateFont(2, QStringLiteral("Monospace"));
+        compareBothWays();
+        c->setFontSize(13);
+        compareBothWays();
+    }
 };
 
 QTEST_MAIN(DeferredDrawingTest)

@@ -23,11 +23,15 @@ namespace tolvanis::testing {
 
 class GameHarness {
   public:
-    explicit GameHarness(std::uint64_t seed) {
+    // With a settings file the game remembers its settings there, as the program does.
+    explicit GameHarness(std::uint64_t seed, const QString& settingsFile = {},
+                         const QString& statisticsFile = {}) {
         QApplication::setQuitOnLastWindowClosed(false);
         GameApp::Settings settings;
         settings.QuitOnExit = false;
         settings.Seed = seed;
+        settings.SettingsFile = settingsFile;
+        settings.StatisticsFile = statisticsFile;
         app = std::make_unique<GameApp>(settings);
         if (const auto error = app->Start()) {
             qFatal("the game could not start: %s", qPrintable(*error));

@@ -1,0 +1,65 @@
+#include "StartSettings.h"
+
+#include "Engine.h"
+
+namespace tolvanis {
+
+bool StartSettings::Valid() const {
+    if (NumPlayers < 2 || NumPlayers > 4) return false;
+    if (StartMode != -1 && StartMode != 1) return false;
+    for (int seat = 1; seat <= 4; ++seat) {
+        const Seat& x = Seats[static_cast<std::size_t>(seat)];
+        if (!x.Auto && (x.Pause || x.HideCards)) return false;
+    }
+    return true;
+}
+
+StartSettings CurrentStartSettings(const GameState& s) {
+    StartSettings out;
+    out.NumPlayers = s.NumPlayers;
+    out.StartMode = s.StartMode;
+    out.SoundOn = s.SoundOn == FlagOn;
+    for (int seat = 1; seat <= 4; ++seat) {
+        out.Seats[static_cast<std::size_t>(seat)] = {s.IsAuto(seat), s.Pauses(seat),
+                                                     s.IsHidden(seat)};
+    }
+    return out;
+}
+
+void ApplyStartSettings(Engine& engine, const StartSettings& settings) {
+    if (!settings.Valid()) return;
+    GameState& s = engine.State;
+    Board& t = engine.Table;
+
+    s.NumPlayers = settings.NumPlayers;
+    t.Menu.TwoPlayerChecked = settings.NumPlayers == 2;
+    t.Menu.ThreePlayerChecked = settings.NumPlayers == 3;
+    t.Menu.FourPlayerChecked = settings.NumPlayers == 4;
+    // Absent seats as the player-count commands leave them; the deal writes the seat lines.
+    t.ScoreRowVisible.fill(true);
+    for (int seat = 1; seat <= 4; ++seat)
+        t.Message[seat].Visible = true;
+    if (settings.NumPlayers == 2) {
+        t.ScoreRowVisible[1] = t.ScoreRowVisible[3] = false;
+        t.Message[2].Visible = t.Message[4].Visible = false;
+    } else if (settings.NumPlayers == 3) {
+        t.ScoreRowVisible[0] = false;
+        t.Message[1].Visible = false;
+    }
+
+    s.StartMode = settings.StartMode;
+    t.Menu.RandomStartChecked = settings.StartMode == -1;
+    t.Menu.FirstPlayerStartChecked = settings.StartMode == 1;
+
+    s.SoundOn = settings.SoundOn ? FlagOn : FlagOff;
+    t.Menu.SoundOnChecked = settings.SoundOn;
+
+    for (int seat = 1; seat <= 4; ++seat) {
+        const StartSettings::Seat& x = settings.Seats[static_cast<std::size_t>(seat)];
+        s.SeatMode[seat] = x.Auto ? FlagOn : FlagOff;
+        s.SeatMode[seat + PauseOffset] = x.Pause ? FlagOn : FlagOff;
+        s.SeatMode[seat + HideOffset] = x.HideCards ? FlagOn : FlagOff;
+    }
+}
+
+}  // namespace tolvanis

@@ -1,0 +1,44 @@
+// The settings a run of the game starts with: the number of players, how the starting seat is
+// chosen, sound, and who plays each seat. By default they are the game's own start-up values; the
+// shell hands in the ones it remembered from the last run. Kept as plain values, so that the
+// engine never learns where they came from.
+#pragma once
+
+#include <array>
+
+namespace tolvanis {
+
+class Engine;
+struct GameState;
+
+struct StartSettings {
+    struct Seat {
+        bool Auto = true;
+        bool Pause = true;
+        bool HideCards = true;
+        bool operator==(const Seat&) const = default;
+    };
+
+    int NumPlayers = 4;
+    int StartMode = -1;  // -1 a random seat starts, 1 the first seat
+    bool SoundOn = true;
+    // Seats 1..4; entry 0 is the pile and unused. Seat 1 is the person at the mouse.
+    std::array<Seat, 5> Seats{Seat{false, false, false}, Seat{false, false, false}, Seat{}, Seat{},
+                              Seat{}};
+
+    bool operator==(const StartSettings&) const = default;
+
+    // Whether every value is one the game can start with; a human seat never pauses or covers its
+    // cards, as the seat option box enforces.
+    bool Valid() const;
+};
+
+// The settings as they stand now in the game, to be remembered for the next run.
+StartSettings CurrentStartSettings(const GameState& state);
+
+// Puts `settings` into the state, the menu check marks and the seat lines before the first deal,
+// as the menu commands would have left them (the score rows and seat labels of absent seats are
+// hidden). Invalid settings are ignored: the start-up values stay.
+void ApplyStartSettings(Engine& engine, const StartSettings& settings);
+
+}  // namespace tolvanis
