@@ -1,10 +1,13 @@
-// How fast the engine plays: whole four-seat deals of computer seats without pauses, and the cost
-// of one computer move.
+// How fast the engine plays: whole four-seat deals of computer seats without pauses, the cost
+// of one computer move, and the Strong player's thinking time per move at its default budget
+// (its goal: 30 ms on one core).
 #include <benchmark/benchmark.h>
 
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
+#include "MoveOptions.h"
+#include "StrongPlayer.h"
 
 using namespace tolvanis;
 
@@ -49,6 +52,32 @@ void OneMove(benchmark::State& state) {
         double(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(OneMove)->Unit(benchmark::kMicrosecond);
+
+// Positions of real deals with more than one move open to the seat to move, each taken just
+// before its move.
+std::vector<GameState> PositionsToWeigh(int count) {
+    Table t;
+    std::vector<GameState> out;
+    t.driver.BeforeMove = [&](int seat, int, int) {
+        if (int(out.size()) < count && MoveOptions(t.e.State, seat).size() > 1)
+            out.push_back(t.e.State);
+    };
+    while (int(out.size()) < count)
+        t.PlayDeal();
+    return out;
+}
+
+void StrongChoice(benchmark::State& state) {
+    const std::vector<GameState> positions = PositionsToWeigh(64);
+    FakeServices sv(3);
+    StrongPlayer player(sv);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const GameState& s = positions[next++ % positions.size()];
+        benchmark::DoNotOptimize(player.Choose(s, s.CurrentSeat));
+    }
+}
+BENCHMARK(StrongChoice)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 }  // namespace
 

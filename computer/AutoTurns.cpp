@@ -43,6 +43,7 @@ void AutoTurns::RunAutoTurns() {
     if (s.AutoBusy) return;  // already playing: a click during a pause
     if (engine_.Table.GameStartClick.Visible) engine_.Table.GameStartClick.Visible = false;
     serial_ = s.DealSerial;
+    sliceStart_ = -1;
 
     bool playOn = true;
     if (s.CurrentSeat < 1 || s.HandCount[s.CurrentSeat] <= 0) {
@@ -52,7 +53,7 @@ void AutoTurns::RunAutoTurns() {
         playOn = PassTurnOn();
     }
     while (playOn) {
-        engine_.Sv().ProcessEvents();
+        LetEventsRun();
         if (DealReplaced()) break;
         s.AutoBusy = true;
         playOn = PlayOneTurn();
@@ -120,10 +121,24 @@ int AutoTurns::ColorFor(int seat) {
     return ColorToName(s, seat);
 }
 
+void AutoTurns::LetEventsRun() {
+    const GameState& s = engine_.State;
+    Services& sv = engine_.Sv();
+    if (std::int64_t(s.DelayFactor) * s.DelayUnits > 0) {
+        sliceStart_ = -1;
+        sv.ProcessEvents();
+        return;
+    }
+    if (sliceStart_ >= 0 && sv.SteadyMicroseconds() - sliceStart_ < FastSliceMicroseconds) return;
+    sv.ProcessEvents();
+    // The slice starts after the events: time spent repainting is not taken from play.
+    sliceStart_ = sv.SteadyMicroseconds();
+}
+
 void AutoTurns::WaitPlaySpeed() {
     GameState& s = engine_.State;
     s.WaitCount = 0;
-    engine_.Sv().ProcessEvents();
+    LetEventsRun();
     const std::int64_t passes = std::int64_t(s.DelayFactor) * s.DelayUnits;
     if (passes > 0) {
         const std::int64_t done =

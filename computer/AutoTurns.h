@@ -28,6 +28,11 @@ class AutoTurns : public AutoPlayer {
     // The pause between two turns: DelayFactor x DelayUnits event-processing passes.
     void WaitPlaySpeed();
 
+    // At the fast end (no pause between turns) window events run once a slice of this length
+    // rather than once a turn, so the table repaints once a frame instead of once a move, while
+    // a click or a menu command still takes effect within a slice.
+    static constexpr std::int64_t FastSliceMicroseconds = 8000;
+
     // The card choice for a computer seat, result in PickedCard; the fixed rule list unless a
     // different player is plugged in.
     std::function<void(GameState&, int seat)> ChooseCardFor = [](GameState& s, int seat) {
@@ -55,6 +60,8 @@ class AutoTurns : public AutoPlayer {
     // The pause, then the turn passes on; true when the next seat is a computer without pause.
     bool PassTurnOn();
     bool DealReplaced() const { return engine_.State.DealSerial != serial_; }
+    // Lets window events run: once a turn while turns are paced, once a slice at the fast end.
+    void LetEventsRun();
     // The card the seat to move plays (-1: it takes), when not the rule list's; the colour it
     // will name goes to namedColor_.
     std::optional<int> ChosenElsewhere(int seat);
@@ -65,6 +72,7 @@ class AutoTurns : public AutoPlayer {
     std::unique_ptr<StrongPlayer> strong_;
     std::optional<StrongMove> forced_;
     int namedColor_ = 0;
+    std::int64_t sliceStart_ = -1;  // when events last ran at the fast end; -1: run them now
 };
 
 }  // namespace tolvanis

@@ -45,6 +45,9 @@ class Services {
 
     // Lets pending window events run once (the table repaints, the slider moves).
     virtual void ProcessEvents() = 0;
+    // A clock that never goes back, in microseconds from any fixed start: the computer's turns
+    // at the fast end are played in slices of it.
+    virtual std::int64_t SteadyMicroseconds() = 0;
     // Waits for about `passes` event-processing passes without using the processor, ending
     // early as soon as `stop` answers true. Returns the passes counted.
     virtual std::int64_t Pause(std::int64_t passes, const std::function<bool()>& stop) = 0;

@@ -196,13 +196,17 @@ void UserControl1::setRowHeight(const QVariant& twips) {
     const long long value = roundHalfEven(asked);
     if (value < INT32_MIN || value > INT32_MAX) throw PictureListError::overflow();
     if (value == 0) throw PictureListError(11, QStringLiteral("Division by zero"));
-    rowHeightValue_ = twips;
-    rowHeight_ = static_cast<int>(value);
-    visibleRows_ = checkedInt16(listHeight_ / rowHeight_);
+    // Everything is worked out before anything changes, so a refusal leaves the list as it was.
+    const int rowHeight = static_cast<int>(value);
+    const int visibleRows = checkedInt16(listHeight_ / rowHeight);
     const int tppx = screenTwipsPerPixelX();
-    const long long h = borderStyle_ == 0 ? 1LL * visibleRows_ * rowHeight_ - 2 * tppx
-                                          : 1LL * visibleRows_ * rowHeight_ + 2 * tppx;
-    listHeight_ = checkedInt16(h);
+    const long long h = borderStyle_ == 0 ? 1LL * visibleRows * rowHeight - 2 * tppx
+                                          : 1LL * visibleRows * rowHeight + 2 * tppx;
+    const int listHeight = checkedInt16(h);
+    rowHeightValue_ = twips;
+    rowHeight_ = rowHeight;
+    visibleRows_ = visibleRows;
+    listHeight_ = listHeight;
     changed(keys::RowHeight);
 }
 

@@ -10,6 +10,7 @@
 #include "GameMenus.h"
 #include "HelpViewer.h"
 #include "MovesWindow.h"
+#include "TableFonts.h"
 #include "TableWindow.h"
 #include "Texts.h"
 
@@ -29,6 +30,7 @@ GameApp::~GameApp() {
 }
 
 std::optional<QString> GameApp::Start() {
+    const FontWarmUp fonts;
     if (auto error = pictures_.Load(PictureSet::DefaultSearchDirs())) return error;
     if (settings_.Seed) services_.UseSeed(*settings_.Seed);
 

@@ -1,5 +1,6 @@
 #include "QtServices.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -11,7 +12,9 @@
 
 namespace tolvanis {
 
-QtServices::QtServices() : rng_(QRandomGenerator::system()->generate64()) {}
+QtServices::QtServices() : rng_(QRandomGenerator::system()->generate64()) {
+    steady_.start();
+}
 
 double QtServices::Rnd() {
     return static_cast<double>(rng_() >> 11) * 0x1.0p-53;
@@ -63,6 +66,10 @@ void QtServices::ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
+std::int64_t QtServices::SteadyMicroseconds() {
+    return steady_.nsecsElapsed() / 1000;
+}
+
 std::int64_t QtServices::Pause(std::int64_t passes, const std::function<bool()>& stop) {
     if (passes <= 0) return 0;
     if (stop && stop()) return 0;
@@ -74,15 +81,21 @@ std::int64_t QtServices::Pause(std::int64_t passes, const std::function<bool()>&
     end.setSingleShot(true);
     end.setTimerType(Qt::PreciseTimer);
     QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
-    // The end of a deal or a new deal cuts the pause short; look a few times a frame.
-    QTimer watch;
-    watch.setInterval(15);
-    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
-        if (stop && stop()) loop.quit();
-    });
+    // What cuts the pause short (a new deal, the end of the deal, Exit) arrives as an event: look
+    // once the events of each wake-up have run, just before the loop sleeps again, so a pause
+    // with nothing happening wakes only at its end.
+    QMetaObject::Connection look;
+    if (stop) {
+        if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
+            look =
+                QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+                    if (stop()) loop.quit();
+                });
+        }
+    }
     end.start(static_cast<int>(std::clamp<qint64>(totalMs, 0, 24 * 3600 * 1000)));
-    watch.start();
     loop.exec();
+    QObject::disconnect(look);
     const std::int64_t done = clock.nsecsElapsed() / 1000 / MicrosecondsPerPass;
     return std::min(done, passes);
 }

@@ -4,6 +4,7 @@
 // through the hooks below, which the application wires at start-up.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -27,6 +28,7 @@ class QtServices : public Services {
     void ClearLog() override;
     void AddLogLine(const QString& line, Rgb color) override;
     void ProcessEvents() override;
+    std::int64_t SteadyMicroseconds() override;
     std::int64_t Pause(std::int64_t passes, const std::function<bool()>& stop) override;
     void Repaint() override;
     Rgb ColorAt(int picker, double x, double y) override;
@@ -47,6 +49,7 @@ class QtServices : public Services {
     std::function<bool(const QString&)> AskHook;
 
   private:
+    QElapsedTimer steady_;
     std::mt19937_64 rng_;
     bool seeded_ = false;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <future>
 
 namespace tolvanis {
 
@@ -22,7 +23,7 @@ constexpr int WildStrip = 4;
 const QRgb Felt = qRgb(0, 100, 50);
 constexpr int CornerSize = 10;
 
-QPixmap Cut(const QImage& strip, int cell, int w, int h, int density) {
+QImage Cut(const QImage& strip, int cell, int w, int h, int density) {
     QImage image = strip.copy(cell * w, 0, w, h).convertToFormat(QImage::Format_ARGB32);
     const int cw = std::min(CornerSize * density, w), ch = std::min(CornerSize * density, h);
     for (int y : {0, h - ch}) {
@@ -35,7 +36,7 @@ QPixmap Cut(const QImage& strip, int cell, int w, int h, int density) {
             }
         }
     }
-    return QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // "Red3.bmp" at density 2 is "Red3@2x.bmp" in the same folder.
@@ -104,68 +105,111 @@ bool PictureSet::CellOf(int id, int& strip, int& cell) {
     return true;
 }
 
+// One strip read from disk and cut into its cells, or why it cannot serve. Touches nothing
+// shared, so the five strips are read on threads of their own.
+struct PictureSet::StripRead {
+    std::optional<QString> error;
+    QString path;
+    QSize size;
+    std::array<QImage, CellsPerStrip> cells;
+};
+
+PictureSet::StripRead PictureSet::ReadStrip(const QString& name, const QStringList& searchDirs) {
+    StripRead read;
+    QString path, notAFile;
+    for (const QString& dir : searchDirs) {
+        const QFileInfo candidate(QDir(dir), name);
+        if (candidate.isFile()) {
+            path = candidate.absoluteFilePath();
+            break;
+        }
+        if (candidate.exists() && notAFile.isEmpty()) notAFile = candidate.absoluteFilePath();
+    }
+    if (path.isEmpty() && !notAFile.isEmpty()) {
+        read.error = QStringLiteral("The card picture \"%1\" is not a file.\nFound: %2")
+                         .arg(name, QDir::toNativeSeparators(notAFile));
+        return read;
+    }
+    if (path.isEmpty()) {
+        read.error = QStringLiteral("The card picture file \"%1\" was not found.\nLooked in: %2")
+                         .arg(name, Distinct(searchDirs).join(QStringLiteral(", ")));
+        return read;
+    }
+    if ((read.error = FileProblem(name, path))) return read;
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        read.error = QStringLiteral("The card picture file \"%1\" is not a picture (%2).\nFile: %3")
+                         .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
+        return read;
+    }
+    if (BitmapCutShort(path)) {
+        read.error = QStringLiteral("The card picture file \"%1\" is cut short.\nFile: %2")
+                         .arg(name, QDir::toNativeSeparators(path));
+        return read;
+    }
+    if (image.width() % CellsPerStrip != 0 || image.width() == 0) {
+        read.error = QStringLiteral(
+                         "The card picture file \"%1\" is %2 pixels wide, which is not 13 equal "
+                         "cards.\nFile: %3")
+                         .arg(name)
+                         .arg(image.width())
+                         .arg(QDir::toNativeSeparators(path));
+        return read;
+    }
+    read.path = path;
+    read.size = image.size();
+    read.cells = CutStrip(image, 1);
+    return read;
+}
+
+std::array<QImage, PictureSet::CellsPerStrip> PictureSet::CutStrip(const QImage& strip,
+                                                                   int density) {
+    std::array<QImage, CellsPerStrip> cells;
+    const int w = strip.width() / CellsPerStrip, h = strip.height();
+    for (int cell = 0; cell < CellsPerStrip; ++cell)
+        cells[static_cast<std::size_t>(cell)] = Cut(strip, cell, w, h, density);
+    return cells;
+}
+
 std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
     *this = PictureSet{};
-    std::array<QImage, 5> strips;
+    // The first strip is read here, the others beside it; a refusal names the first strip in
+    // order that fails, as a reading one after the other would.
+    std::array<std::future<StripRead>, 5> others;
+    for (std::size_t n = 1; n < others.size(); ++n)
+        others[n] = std::async(std::launch::async, &PictureSet::ReadStrip,
+                               QString::fromLatin1(StripFiles()[n]), searchDirs);
+    std::array<StripRead, 5> reads;
+    reads[0] = ReadStrip(QString::fromLatin1(StripFiles()[0]), searchDirs);
+    for (std::size_t n = 1; n < others.size(); ++n)
+        reads[n] = others[n].get();
+
+    std::array<std::array<QImage, CellsPerStrip>, 5> cells;
     std::array<QString, 5> found;
     int cellW = 0, cellH = 0;
-    for (std::size_t n = 0; n < strips.size(); ++n) {
-        const QString name = QString::fromLatin1(StripFiles()[n]);
-        QString path, notAFile;
-        for (const QString& dir : searchDirs) {
-            const QFileInfo candidate(QDir(dir), name);
-            if (candidate.isFile()) {
-                path = candidate.absoluteFilePath();
-                break;
-            }
-            if (candidate.exists() && notAFile.isEmpty()) notAFile = candidate.absoluteFilePath();
-        }
-        if (path.isEmpty() && !notAFile.isEmpty()) {
-            return QStringLiteral("The card picture \"%1\" is not a file.\nFound: %2")
-                .arg(name, QDir::toNativeSeparators(notAFile));
-        }
-        if (path.isEmpty()) {
-            return QStringLiteral("The card picture file \"%1\" was not found.\nLooked in: %2")
-                .arg(name, Distinct(searchDirs).join(QStringLiteral(", ")));
-        }
-        if (std::optional<QString> problem = FileProblem(name, path)) return problem;
-        QImageReader reader(path);
-        QImage image = reader.read();
-        if (image.isNull()) {
-            return QStringLiteral("The card picture file \"%1\" is not a picture (%2).\nFile: %3")
-                .arg(name, reader.errorString(), QDir::toNativeSeparators(path));
-        }
-        if (BitmapCutShort(path)) {
-            return QStringLiteral("The card picture file \"%1\" is cut short.\nFile: %2")
-                .arg(name, QDir::toNativeSeparators(path));
-        }
-        if (image.width() % CellsPerStrip != 0 || image.width() == 0) {
-            return QStringLiteral(
-                       "The card picture file \"%1\" is %2 pixels wide, which is not 13 equal "
-                       "cards.\nFile: %3")
-                .arg(name)
-                .arg(image.width())
-                .arg(QDir::toNativeSeparators(path));
-        }
-        const int w = image.width() / CellsPerStrip;
+    for (std::size_t n = 0; n < reads.size(); ++n) {
+        StripRead& read = reads[n];
+        if (read.error) return read.error;
+        const int w = read.size.width() / CellsPerStrip;
         if (n == 0) {
-            cellW = w, cellH = image.height();
-        } else if (w != cellW || image.height() != cellH) {
+            cellW = w, cellH = read.size.height();
+        } else if (w != cellW || read.size.height() != cellH) {
             return QStringLiteral(
                        "The card picture file \"%1\" has cards of %2 x %3 pixels, the other "
                        "strips %4 x %5.\nFile: %6")
-                .arg(name)
+                .arg(QString::fromLatin1(StripFiles()[n]))
                 .arg(w)
-                .arg(image.height())
+                .arg(read.size.height())
                 .arg(cellW)
                 .arg(cellH)
-                .arg(QDir::toNativeSeparators(path));
+                .arg(QDir::toNativeSeparators(read.path));
         }
-        strips[n] = std::move(image);
-        found[n] = path;
+        cells[n] = std::move(read.cells);
+        found[n] = read.path;
     }
 
-    pictures_ = CutAll(strips, cellW, cellH, 1);
+    pictures_ = FileAll(cells);
     paths_ = found;
     cellWidth_ = cellW;
     cellHeight_ = cellH;
@@ -174,17 +218,18 @@ std::optional<QString> PictureSet::Load(const QStringList& searchDirs) {
     return std::nullopt;
 }
 
-PictureSet::Pictures PictureSet::CutAll(const std::array<QImage, 5>& strips, int cellW, int cellH,
-                                        int density) {
+PictureSet::Pictures PictureSet::FileAll(
+    const std::array<std::array<QImage, CellsPerStrip>, 5>& cells) {
     // Cards of the same cell share one pixmap; the board only ever asks by id.
     Pictures pictures{};
-    std::array<std::array<QPixmap, CellsPerStrip>, 5> cells;
+    std::array<std::array<QPixmap, CellsPerStrip>, 5> pixmaps;
     for (int id = 0; id < Slots; ++id) {
         int strip = 0, cell = 0;
         if (!CellOf(id, strip, cell)) continue;
-        QPixmap& cut = cells[strip][cell];
-        if (cut.isNull()) cut = Cut(strips[strip], cell, cellW, cellH, density);
-        pictures[id] = cut;
+        const auto s = static_cast<std::size_t>(strip), c = static_cast<std::size_t>(cell);
+        QPixmap& pixmap = pixmaps[s][c];
+        if (pixmap.isNull()) pixmap = QPixmap::fromImage(cells[s][c]);
+        pictures[id] = pixmap;
     }
     return pictures;
 }
@@ -193,18 +238,18 @@ bool PictureSet::LoadDense(int density) const {
     const std::size_t slot = static_cast<std::size_t>(density - 1);
     if (denseState_[slot] == DenseState::Untried) {
         denseState_[slot] = DenseState::Missing;
-        std::array<QImage, 5> strips;
-        for (std::size_t n = 0; n < strips.size(); ++n) {
+        std::array<std::array<QImage, CellsPerStrip>, 5> cells;
+        for (std::size_t n = 0; n < cells.size(); ++n) {
             const QString path = DensePath(paths_[n], density);
             if (!QFileInfo(path).isFile() || BitmapCutShort(path)) return false;
-            strips[n] = QImage(path);
+            const QImage strip(path);
             // A denser strip that is not exactly the 1x strip enlarged would move the layout
             // under the pointer; the 1x pictures serve instead.
-            if (strips[n].size() !=
-                QSize(cellWidth_ * CellsPerStrip * density, cellHeight_ * density))
+            if (strip.size() != QSize(cellWidth_ * CellsPerStrip * density, cellHeight_ * density))
                 return false;
+            cells[n] = CutStrip(strip, density);
         }
-        dense_[slot] = CutAll(strips, cellWidth_ * density, cellHeight_ * density, density);
+        dense_[slot] = FileAll(cells);
         denseState_[slot] = DenseState::Loaded;
     }
     return denseState_[slot] == DenseState::Loaded;

@@ -1,7 +1,7 @@
 // The card pictures of the table: the five strips read from disk, cut into 13 equal cells each
 // and filed under the picture ids the board uses (the card number a picture was cut for: 1..108
 // the playing cards, 110..116 the backs, 120..123 the colour markers). The set is loaded once at
-// start-up and shared read-only by every view of the table.
+// start-up, the five strips read side by side, and shared read-only by every view of the table.
 //
 // Beside each strip there may be the same strip drawn at two and three times the resolution
 // ("Red3@2x.bmp", "Red3@3x.bmp"). The layout always takes its sizes from the 1x strips; the
@@ -65,8 +65,12 @@ class PictureSet {
 
   private:
     using Pictures = std::array<QPixmap, Slots>;
-    // Cuts the five strip images into the picture slots.
-    static Pictures CutAll(const std::array<QImage, 5>& strips, int cellW, int cellH, int density);
+    struct StripRead;
+    static StripRead ReadStrip(const QString& name, const QStringList& searchDirs);
+    // The 13 cells of a strip, corners keyed out; safe on any thread.
+    static std::array<QImage, CellsPerStrip> CutStrip(const QImage& strip, int density);
+    // Files the cells of the five strips under the picture ids.
+    static Pictures FileAll(const std::array<std::array<QImage, CellsPerStrip>, 5>& cells);
     // Reads the strips of a denser resolution once; false when any is missing or wrong.
     bool LoadDense(int density) const;
 

@@ -1,6 +1,5 @@
 #include "TableWidget.h"
 
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMetaObject>
@@ -15,6 +14,7 @@
 #include "Engine.h"
 #include "InputCodes.h"
 #include "PictureSet.h"
+#include "TableFonts.h"
 
 namespace tolvanis {
 
@@ -33,18 +33,6 @@ constexpr int FlightMs = 200;
 QColor ToQColor(Rgb rgb, const QColor& fallback) {
     if (rgb == NoColor) return fallback;
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-// Fonts are given in points at 96 dots to the inch and at 100 %; pixel sizes keep them the same
-// on every screen whatever its reported resolution, and grow with the table's scale so that text
-// is drawn at its size rather than enlarged as a picture.
-QFont TableFont(double points, bool bold, double scale, bool windowFont = false) {
-    QFont font = windowFont ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
-                            : QFont(QStringLiteral("Liberation Sans"));
-    if (!windowFont) font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0 * scale))));
-    font.setBold(bold);
-    return font;
 }
 
 // The option box's parts in millimetres inside the box.

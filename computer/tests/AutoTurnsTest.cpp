@@ -246,4 +246,74 @@ TEST_F(AutoTurnsTest, ClicksDuringAPauseNeverStartASecondDriver) {
     EXPECT_TRUE(CardsAccountedFor(eng));
 }
 
+// At the fast end the computers play turns for a slice of time between event passes: several
+// turns a pass, never more than a slice without one.
+TEST_F(AutoTurnsTest, AtTheFastEndEventsRunOnceASliceRatherThanOnceATurn) {
+    eng.CommandAllAutoNoPause();
+    eng.SpeedChanged(5000, 5000);
+    sv.ClockStep = 250;  // each look at the clock: a quarter of a millisecond
+    int moves = 0;
+    driver.AfterMove = [&] { ++moves; };
+    std::int64_t lastPass = sv.Clock, longestGap = 0;
+    sv.DuringEvents = [&] {
+        longestGap = std::max(longestGap, sv.Clock - lastPass);
+        lastPass = sv.Clock;
+    };
+    eng.OnBoardMouseUp(ButtonLeft, 0);
+    ASSERT_EQ(st.BoardWait, FlagOn);  // the deal was played to its end
+    ASSERT_GT(moves, 10);
+    EXPECT_LT(sv.EventPasses * 4, moves);
+    EXPECT_GT(sv.EventPasses, 1);
+    EXPECT_LE(longestGap, AutoTurns::FastSliceMicroseconds + 2 * sv.ClockStep);
+    EXPECT_TRUE(sv.PausesAsked.empty());
+    EXPECT_TRUE(CardsAccountedFor(eng));
+}
+
+// Input arrives with the events of a pass: clicks during computer play still do nothing, and a
+// new deal stops the computers before another turn.
+TEST_F(AutoTurnsTest, AtTheFastEndANewDealStopsPlayAtTheNextPass) {
+    eng.CommandAllAutoNoPause();
+    eng.SpeedChanged(5000, 5000);
+    sv.ClockStep = 250;
+    int moves = 0, passes = 0, movesAtNewDeal = -1;
+    std::uint32_t newDeal = 0;
+    driver.AfterMove = [&] { ++moves; };
+    sv.DuringEvents = [&] {
+        ++passes;
+        if (passes == 2) {
+            const int before = moves;
+            const int hand = st.HandCount[st.CurrentSeat];
+            eng.OnBoardMouseUp(ButtonLeft, 0);
+            eng.OnCardMouseUp(st.Hand[st.CurrentSeat][1], ButtonLeft, 0, 1, 1);
+            eng.OnMessageClick(st.CurrentSeat);
+            EXPECT_EQ(moves, before);
+            EXPECT_EQ(st.HandCount[st.CurrentSeat], hand);
+        } else if (passes == 3) {
+            eng.CommandNewDeal();
+            newDeal = st.DealSerial;
+            movesAtNewDeal = moves;
+        }
+    };
+    eng.OnBoardMouseUp(ButtonLeft, 0);
+    ASSERT_EQ(passes, 3);
+    EXPECT_EQ(moves, movesAtNewDeal);
+    EXPECT_EQ(st.DealSerial, newDeal);
+    EXPECT_EQ(st.AutoBusy, FlagOff);
+    for (int seat = 1; seat <= 4; ++seat)
+        EXPECT_EQ(st.HandCount[seat], HandSize);
+    EXPECT_TRUE(CardsAccountedFor(eng));
+}
+
+// With a pause between moves nothing is sliced: events run before every turn and in every
+// pause, even with a clock that stands still.
+TEST_F(AutoTurnsTest, WithAPauseEventsRunEveryTurn) {
+    eng.CommandAllAutoNoPause();
+    int moves = 0;
+    driver.AfterMove = [&] { ++moves; };
+    eng.OnBoardMouseUp(ButtonLeft, 0);
+    ASSERT_GT(moves, 10);
+    EXPECT_GE(sv.EventPasses, 2 * moves - 1);
+    EXPECT_GE(int(sv.PausesAsked.size()), moves - 1);
+}
+
 }  // namespace

@@ -24,6 +24,7 @@ class SilentServices : public Services {
     void AddLogLine(const QString&, Rgb) override {}
     bool LogWanted() const override { return false; }
     void ProcessEvents() override {}
+    std::int64_t SteadyMicroseconds() override { return 0; }
     std::int64_t Pause(std::int64_t, const std::function<bool()>&) override { return 0; }
     Rgb ColorAt(int, double, double) override { return NoColor; }
 };

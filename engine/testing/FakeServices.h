@@ -38,6 +38,8 @@ class FakeServices : public Services {
     void AddLogLine(const QString& line, Rgb color) override;
     bool LogWanted() const override { return RecordLog || static_cast<bool>(OnLog); }
     void ProcessEvents() override;
+    // Each reading moves the clock on by ClockStep, so time passes as the code looks at it.
+    std::int64_t SteadyMicroseconds() override { return Clock += ClockStep; }
     std::int64_t Pause(std::int64_t passes, const std::function<bool()>& stop) override;
     Rgb ColorAt(int picker, double x, double y) override;
 
@@ -57,6 +59,8 @@ class FakeServices : public Services {
     bool Answer = false;
     std::vector<std::int64_t> PausesAsked;
     int EventPasses = 0;
+    std::int64_t Clock = 0;      // microseconds
+    std::int64_t ClockStep = 0;  // standing still unless a test sets a step
     int Randomizes = 0;
     bool RecordLog = true;
     bool RecordSounds = true;

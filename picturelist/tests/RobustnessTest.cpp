@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -82,7 +83,7 @@ class RobustnessTest : public QObject {
         c.setDrawStyle(1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error 35600"));
         mouse(c.dropButton(), QEvent::MouseButtonRelease, QPoint(3, 3));
-        QCoreApplication::processEvents();  // the rows are drawn when the list is painted
+        QCoreApplication::processEvents();          // the rows are drawn when the list is painted
         QVERIFY(c.listSurface()->isVisibleTo(&c));  // the list opened all the same
         QCOMPARE(c.ListCount(), 2);
     }
@@ -105,6 +106,26 @@ class RobustnessTest : public QObject {
             QCOMPARE(c->scrollBar()->value(), 4);
         }
         QCOMPARE(errorNumber([&] { c->setRowHeight(2147483647.0); }), 0);
+    }
+
+    // A row height whose list height overflows is refused as a whole: the height, the rows
+    // shown and the list height stay as they were.
+    void refusedRowHeightChangesNothing() {
+        auto c = shownList(5);
+        c->setRowHeight(300);
+        // (border style, list height, row height): the rows shown or the list height overflow.
+        const std::array<std::array<int, 3>, 4> refused{
+            {{0, -32768, 1}, {0, -32768, -1}, {1, 32767, 1}, {1, -32768, -1}}};
+        for (const auto& [border, list, row] : refused) {
+            c->setBorderStyle(border);
+            c->setDropDownHeight(list);
+            const int rows = c->visibleRows(), height = c->listHeight();
+            QCOMPARE(errorNumber([&] { c->setRowHeight(row); }), 6);
+            QCOMPARE(c->rowHeightTwips(), 300);
+            QCOMPARE(c->RowHeight(), QVariant(300));
+            QCOMPARE(c->visibleRows(), rows);
+            QCOMPARE(c->listHeight(), height);
+        }
     }
 
     void tallRowsAndLargeFontsDrawOnlyWhatIsSeen() {

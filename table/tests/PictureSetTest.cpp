@@ -196,6 +196,32 @@ class PictureSetTest : public QObject {
         ExpectRefusal(dir.path(), QStringLiteral("Backs4.bmp"));
     }
 
+    // The strips are read side by side; the refusal still names the first broken one in strip
+    // order, whichever finishes first, and a strip whose cells differ from the first strip's
+    // is named as such.
+    void firstBrokenStripInOrderIsNamed() {
+        QTemporaryDir dir;
+        CopyStrips(dir.path());
+        QVERIFY(QFile::remove(dir.filePath(QStringLiteral("Backs4.bmp"))));
+        Write(dir.filePath(QStringLiteral("Green3.bmp")), QByteArray("no picture"));
+        QFile blue(dir.filePath(QStringLiteral("Blue3.bmp")));
+        QVERIFY(blue.resize(blue.size() / 2));
+        for (int round = 0; round < 5; ++round) {
+            const QString message = Refusal({dir.path()});
+            QVERIFY2(message.contains(QStringLiteral("\"Green3.bmp\" is not a picture")),
+                     qPrintable(message));
+        }
+
+        QTemporaryDir odd;
+        CopyStrips(odd.path());
+        const QImage yellow(QStringLiteral("Yellow3.bmp"));
+        QVERIFY(yellow.scaled(yellow.width() * 2, yellow.height())
+                    .save(odd.filePath(QStringLiteral("Yellow3.bmp")), "BMP"));
+        const QString message = Refusal({odd.path()});
+        QVERIFY2(message.contains(QStringLiteral("\"Yellow3.bmp\" has cards of")),
+                 qPrintable(message));
+    }
+
     void oldShortHeaderLoads() {
         QTemporaryDir dir;
         CopyStrips(dir.path());

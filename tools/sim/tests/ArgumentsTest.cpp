@@ -55,6 +55,47 @@ TEST(SimArguments, RefusesWhatIsNotAWholeNumberInRange) {
     EXPECT_NE(std::get<std::string>(Parse({"--fast"})).find("--fast"), std::string::npos);
 }
 
+TEST(SimArguments, ReadsTheStrengthsRotationAndThinkingBudget) {
+    const auto parsed =
+        Parse({"--strength", "strong,standard,standard", "--rotate", "--think-ms", "7"});
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed));
+    const Options& o = std::get<Options>(parsed);
+    EXPECT_EQ(o.strengths, (std::vector<std::string>{"strong", "standard", "standard"}));
+    EXPECT_TRUE(o.rotate);
+    EXPECT_EQ(o.thinkMs, 7);
+    // The last list given counts whole, not added to an earlier one.
+    EXPECT_EQ(std::get<Options>(Parse({"--strength", "standard,strong", "--strength", "strong"}))
+                  .strengths,
+              std::vector<std::string>{"strong"});
+    const Options defaults = std::get<Options>(Parse({}));
+    EXPECT_TRUE(defaults.strengths.empty());
+    EXPECT_FALSE(defaults.rotate);
+    EXPECT_EQ(defaults.thinkMs, 30);
+    EXPECT_NE(Usage().find("(default 30)"), std::string::npos);
+}
+
+TEST(SimArguments, RefusesAStrengthOrBudgetItDoesNotKnow) {
+    // Each wrong word is named, even an empty one between commas.
+    for (const auto& [list, word] :
+         std::vector<std::pair<std::string, std::string>>{{"strongest", "strongest"},
+                                                          {"Strong", "Strong"},
+                                                          {"strong,,standard", ""},
+                                                          {"strong,", ""},
+                                                          {"", ""}}) {
+        const auto parsed = Parse({"--strength", list});
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << list;
+        EXPECT_NE(std::get<std::string>(parsed).find("--strength"), std::string::npos);
+        EXPECT_NE(std::get<std::string>(parsed).find("\"" + word + "\""), std::string::npos)
+            << std::get<std::string>(parsed);
+    }
+    EXPECT_TRUE(std::holds_alternative<std::string>(Parse({"--strength"})));
+    for (const std::string budget : {"-1", "60001", "2.5", "ms"}) {
+        const auto parsed = Parse({"--think-ms", budget});
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << budget;
+        EXPECT_NE(std::get<std::string>(parsed).find("\"" + budget + "\""), std::string::npos);
+    }
+}
+
 TEST(SimArguments, UsageSaysTheDefaults) {
     EXPECT_NE(Usage().find("(default 1000)"), std::string::npos);
 }
