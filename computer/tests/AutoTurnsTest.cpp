@@ -260,7 +260,7 @@ TEST_F(AutoTurnsTest, AtTheFastEndEventsRunOnceASliceRatherThanOnceATurn) {
         lastPass = sv.Clock;
     };
     eng.OnBoardMouseUp(ButtonLeft, 0);
-    ASSERT_EQ(st.BoardWait, FlagOn);  // the deal was played to its end
+    ASSERT_TRUE(st.BoardWait);  // the deal was played to its end
     ASSERT_GT(moves, 10);
     EXPECT_LT(sv.EventPasses * 4, moves);
     EXPECT_GT(sv.EventPasses, 1);
@@ -298,7 +298,7 @@ TEST_F(AutoTurnsTest, AtTheFastEndANewDealStopsPlayAtTheNextPass) {
     ASSERT_EQ(passes, 3);
     EXPECT_EQ(moves, movesAtNewDeal);
     EXPECT_EQ(st.DealSerial, newDeal);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
     for (int seat = 1; seat <= 4; ++seat)
         EXPECT_EQ(st.HandCount[seat], HandSize);
     EXPECT_TRUE(CardsAccountedFor(eng));
