@@ -86,13 +86,15 @@ struct GameState {
     std::array<bool, CardSlots> CardSeen{};
     // What the seats showed they lack. Taking one card without answering an attack is allowed
     // only with nothing of the colour to follow or of the table's value in hand (wild cards
-    // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. The latest
-    // few per seat, with the cards the seat held then and the cards it had played by then.
+    // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. A seat told
+    // it has nothing to play was found to hold no wild card either. The latest few per seat,
+    // with the cards the seat held then and the cards it had played by then.
     struct Lack {
         int Color = 0;
         int Value = 0;
         int Held = 0;
         int Played = 0;
+        bool Wild = false;  // no wild card either
     };
     static constexpr int LacksKept = 4;
     std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
@@ -158,7 +160,8 @@ struct GameState {
     // The seat, about to take one card that answers no attack, lacks the table's colour and value.
     void NoteLack(int seat) {
         Lacks[seat][LacksNoted[seat]++ % LacksKept] = {TableColor, CardValue[TableCard],
-                                                       HandCount[seat], CardsPlayed[seat]};
+                                                       HandCount[seat], CardsPlayed[seat],
+                                                       PendingDraw[seat] == 1};
     }
     void ForgetLacks() {
         LacksNoted.fill(0);
