@@ -11,7 +11,7 @@ bool StartSettings::Valid() const {
         return false;
     for (int seat = 1; seat <= 4; ++seat) {
         const Seat& x = Seats[static_cast<std::size_t>(seat)];
-        if (!x.Auto && (x.Pause || x.HideCards)) return false;
+        if (!x.Auto && (x.Pause || x.Hidden)) return false;
     }
     return true;
 }
@@ -21,10 +21,9 @@ StartSettings CurrentStartSettings(const GameState& s) {
     out.NumPlayers = s.NumPlayers;
     out.ComputerStrength = s.ComputerStrength;
     out.StartMode = s.StartMode;
-    out.SoundOn = s.SoundOn == FlagOn;
+    out.SoundOn = s.SoundOn;
     for (int seat = 1; seat <= 4; ++seat) {
-        out.Seats[static_cast<std::size_t>(seat)] = {s.IsAuto(seat), s.Pauses(seat),
-                                                     s.IsHidden(seat)};
+        out.Seats[static_cast<std::size_t>(seat)] = s.Seats[seat];
     }
     return out;
 }
@@ -54,16 +53,13 @@ void ApplyStartSettings(Engine& engine, const StartSettings& settings) {
     t.Menu.RandomStartChecked = settings.StartMode == -1;
     t.Menu.FirstPlayerStartChecked = settings.StartMode == 1;
 
-    s.SoundOn = settings.SoundOn ? FlagOn : FlagOff;
+    s.SoundOn = settings.SoundOn;
     t.Menu.SoundOnChecked = settings.SoundOn;
 
     engine.CommandComputerStrength(settings.ComputerStrength);
 
     for (int seat = 1; seat <= 4; ++seat) {
-        const StartSettings::Seat& x = settings.Seats[static_cast<std::size_t>(seat)];
-        s.SeatMode[seat] = x.Auto ? FlagOn : FlagOff;
-        s.SeatMode[seat + PauseOffset] = x.Pause ? FlagOn : FlagOff;
-        s.SeatMode[seat + HideOffset] = x.HideCards ? FlagOn : FlagOff;
+        s.Seats[seat] = settings.Seats[static_cast<std::size_t>(seat)];
     }
 }
 
