@@ -37,13 +37,12 @@ QString PerSeat(const char* title, const GameState& s, int (*value)(const GameSt
 }  // namespace
 
 QString TurnText(const GameState& s) {
-    if (s.BoardWait == FlagOn) {
+    if (s.BoardWait) {
         const int winner = DealWinner(s);
         const QString won =
             winner > 0 ? SeatName(winner) + QLatin1String(" won the deal: ") : QString();
-        return won + (s.GameOver == FlagOn
-                          ? QLatin1String("game over, click the table to start a new game")
-                          : QLatin1String("click the table to deal again"));
+        return won + (s.GameOver ? QLatin1String("game over, click the table to start a new game")
+                                 : QLatin1String("click the table to deal again"));
     }
     const int seat = s.CurrentSeat;
     if (seat < 1 || seat > 4 || s.HandCount[seat] < 0) return {};
@@ -51,7 +50,7 @@ QString TurnText(const GameState& s) {
     if (s.IsAuto(seat)) {
         const QString who = name + (s.Pauses(seat) ? QLatin1String(" (Auto/Pause)")
                                                    : QLatin1String(" (Auto/NoPause)"));
-        if (s.AutoBusy == FlagOn) return who + QLatin1String(" is playing");
+        if (s.AutoBusy) return who + QLatin1String(" is playing");
         return who + QLatin1String(": click the table to let it play");
     }
     if (s.ColorWait >= 1) return name + QLatin1String(": choose a colour on the table card");

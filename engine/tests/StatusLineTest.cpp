@@ -76,7 +76,7 @@ TEST_F(StatusLine, ComputerSeats) {
     Click(Red(1));
     EXPECT_EQ(st.CurrentSeat, 3);
     EXPECT_EQ(Turn(), QStringLiteral("p3 (Auto/Pause): click the table to let it play"));
-    st.AutoBusy = FlagOn;
+    st.AutoBusy = true;
     SetSeat(3, true, false);
     EXPECT_EQ(Turn(), QStringLiteral("p3 (Auto/NoPause) is playing"));
 }
@@ -90,7 +90,7 @@ TEST_F(StatusLine, DealOverSaysWhoWonAndWhatComesNext) {
         .Turn(1)
         .Build();
     Click(Red(1));
-    ASSERT_EQ(st.BoardWait, FlagOn);
+    ASSERT_TRUE(st.BoardWait);
     EXPECT_EQ(Turn(), QStringLiteral("p1 won the deal: click the table to deal again"));
     EXPECT_EQ(StatusOf(st).Cards, QStringLiteral("cards: p1 0  p3 2"));
 }
