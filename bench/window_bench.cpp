@@ -113,9 +113,9 @@ void Phase(GameApp& game, const char* name, double seconds, bool probeMenus) {
     next.setSingleShot(true);
     QObject::connect(&next, &QTimer::timeout, [&] {
         // A click while a deal is over deals anew; the next one plays the deal to its end.
-        const bool over = s.BoardWait != FlagOff;
+        const bool over = s.BoardWait;
         game.Eng().OnBoardMouseUp(ButtonLeft, 0);
-        if (!over && s.BoardWait != FlagOff) ++deals;
+        if (!over && s.BoardWait) ++deals;
         if (wall.elapsed() < seconds * 1000) next.start(0);
     });
     next.start(0);

@@ -35,7 +35,7 @@ SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat) {
             const GameState::Lack& lack = s.Lacks[other][k % GameState::LacksKept];
             const int kept = std::min(hiddenInHand_[other],
                                       lack.Held - (s.CardsPlayed[other] - lack.Played) - seen);
-            if (kept > 0) lacks_[other].push_back({lack.Color, lack.Value, kept});
+            if (kept > 0) lacks_[other].push_back({lack.Color, lack.Value, kept, lack.Wild});
         }
     }
     // The pile is the table card, then the unseen cards, then the played ones in the order
@@ -66,7 +66,8 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
             const auto fits = [&](int card) {
                 for (const Lack& lack : lacks) {
                     if (slot < lack.Cards && (world.CardColor[card] == lack.Color ||
-                                              world.CardValue[card] == lack.Value))
+                                              world.CardValue[card] == lack.Value ||
+                                              (lack.Wild && world.CardColor[card] == ColorAny)))
                         return false;
                 }
                 return true;

@@ -7,7 +7,8 @@
 // knowledge is built without reading it, and a made-up deal deals those cards at random, but
 // to fit what the seats showed they lack: a seat that took a card for want of one that follows
 // still holds, of the cards it held then, at least as many as it has not played since, and none
-// of them is of the colour or value it could not follow.
+// of them is of the colour or value it could not follow, nor a wild card when it had been told
+// that it had nothing to play (the rule list that tells it plays any wild card).
 #pragma once
 
 #include <array>
@@ -37,6 +38,7 @@ class SeatKnowledge {
         int Color = 0;
         int Value = 0;
         int Cards = 0;
+        bool Wild = false;  // nor a wild card
     };
     const std::vector<Lack>& Lacks(int seat) const { return lacks_[seat]; }
 

@@ -126,8 +126,9 @@ TEST(SeatKnowledgeTest, AMadeUpDealKeepsWhatTheSeatSeesAndLosesNoCard) {
 }
 
 TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
-    // Seat 3 takes a card for want of a red card or a 6; seat 1, to move, deals the three cards
-    // seat 3 held then without either, and the card it took from anything.
+    // Seat 3, told it has nothing to play, takes a card for want of a red card, a 6 or a wild
+    // card; seat 1, to move, deals the three cards seat 3 held then without any of them, and
+    // the card it took from anything.
     NewPosition(2, Red(5));
     Give(1, {Red(6), Red(8), Blue(1)});
     Give(3, {Green(1), Green(2), Yellow(3)});
@@ -139,6 +140,7 @@ TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
     EXPECT_EQ(k.Lacks(3)[0].Color, ColorRed);
     EXPECT_EQ(k.Lacks(3)[0].Value, 6);
     EXPECT_EQ(k.Lacks(3)[0].Cards, 3);
+    EXPECT_TRUE(k.Lacks(3)[0].Wild);
 
     std::mt19937_64 rng(3);
     int lacking = 0, redOrSix = 0;
@@ -148,7 +150,8 @@ TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
         int fits = 0;
         for (int pos = 1; pos <= world.HandCount[3]; ++pos) {
             const int card = world.Hand[3][pos];
-            fits += world.CardColor[card] != ColorRed && world.CardValue[card] != 6;
+            fits += world.CardColor[card] != ColorRed && world.CardValue[card] != 6 &&
+                    world.CardColor[card] != ColorAny;
         }
         EXPECT_GE(fits, 3);
         lacking += fits == 4;
@@ -246,7 +249,7 @@ TEST(StrongPlayerTest, ASeedRepeatsEveryMoveOfAGame) {
         eng.State.DelayUnits = 0;
         for (int deal = 0; deal < 2; ++deal) {
             eng.OnBoardMouseUp(ButtonLeft, 0);
-            if (eng.State.BoardWait == FlagOn) eng.OnBoardMouseUp(ButtonLeft, 0);
+            if (eng.State.BoardWait) eng.OnBoardMouseUp(ButtonLeft, 0);
         }
         return sv.LogHistory;
     };

@@ -89,7 +89,16 @@ TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
     EXPECT_EQ(lack.Value, 6);
     EXPECT_EQ(lack.Held, 2);
     EXPECT_EQ(lack.Played, 0);
+    EXPECT_TRUE(lack.Wild) << "told it had nothing to play: the rule list found no wild card";
     EXPECT_EQ(st.CardsPlayed[1], 1);
+
+    // Taking with a wild card in hand, untold: the wild card may be there.
+    NewPosition(2, Red(5));
+    Give(1, {ColorChange(), Blue(3)});
+    Give(3, {Green(1), Green(2)});
+    ClickPile();
+    ASSERT_EQ(st.LacksNoted[1], 1);
+    EXPECT_FALSE(st.Lacks[1][0].Wild);
 
     // Owed cards tell nothing: they may be taken with cards that follow in hand.
     SeatThreeOwes(2, Red(ValuePlus2));

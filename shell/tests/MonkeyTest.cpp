@@ -1,10 +1,10 @@
 // The whole program under random input: presses, releases and moves with any button and any
 // modifiers anywhere on the table, option box clicks and menu commands, with the computer's
-// pause at zero; with TOLVANIS_MONKEY_MOVES_WINDOW=1 also drags on the Moves window's log, its
-// scroll bar and the speed slider that may leave the window (off until the list's handling of a
-// drag released outside it is mended). After every event each card must be in exactly one place,
-// and no event may hang. The seed is fixed, so that the suite is repeatable; another seed, or a new
-// one from the clock, is asked for by environment, and the seed is printed so that a failure can be
+// pause at zero, and drags on the Moves window's log, its scroll bar and the speed slider that may
+// leave the window (TOLVANIS_MONKEY_MOVES_WINDOW=0 leaves those out, to tell a fault of the table
+// from one of the log). After every event each card must be in exactly one place, and no event
+// may hang. The seed is fixed, so that the suite is repeatable; another seed, or a new one from
+// the clock, is asked for by environment, and the seed is printed so that a failure can be
 // replayed:
 //   TOLVANIS_MONKEY_SEED=<seed>|random TOLVANIS_MONKEY_EVENTS=<count> ./shell_MonkeyTest
 #include <QCoreApplication>
@@ -46,7 +46,7 @@ class MonkeyTest : public QObject {
                 ? static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch())
                 : EnvNumber("TOLVANIS_MONKEY_SEED", FixedSeed);
         const std::uint64_t events = EnvNumber("TOLVANIS_MONKEY_EVENTS", 3000);
-        const bool movesWindow = qEnvironmentVariableIntValue("TOLVANIS_MONKEY_MOVES_WINDOW") == 1;
+        const bool movesWindow = qEnvironmentVariable("TOLVANIS_MONKEY_MOVES_WINDOW") != u"0";
         qInfo("monkey seed %llu, %llu events", static_cast<unsigned long long>(seed),
               static_cast<unsigned long long>(events));
 
@@ -179,7 +179,7 @@ class MonkeyTest : public QObject {
                                     .arg(n)
                                     .arg(what)
                                     .arg(clock.elapsed())));
-            QCOMPARE(g.St().AutoBusy, FlagOff);
+            QVERIFY(!g.St().AutoBusy);
         }
         qInfo("messages shown: %zu, sounds asked: %zu, deals: %u", g.Messages.size(),
               g.Sounds.size(), g.St().DealSerial);
