@@ -24,7 +24,7 @@ struct Table {
     }
     // Redeals if a deal has ended, then lets the computer seats play the deal through.
     void PlayDeal() {
-        if (e.State.BoardWait == FlagOn) e.OnBoardMouseUp(ButtonLeft, 0);
+        if (e.State.BoardWait) e.OnBoardMouseUp(ButtonLeft, 0);
         e.OnBoardMouseUp(ButtonLeft, 0);
     }
     FakeServices sv;

@@ -40,7 +40,7 @@ std::optional<int> AutoTurns::ChosenElsewhere(int seat) {
 
 void AutoTurns::RunAutoTurns() {
     GameState& s = engine_.State;
-    if (s.AutoBusy == FlagOn) return;  // already playing: a click during a pause
+    if (s.AutoBusy) return;  // already playing: a click during a pause
     if (engine_.Table.GameStartClick.Visible) engine_.Table.GameStartClick.Visible = false;
     serial_ = s.DealSerial;
     sliceStart_ = -1;
@@ -48,17 +48,17 @@ void AutoTurns::RunAutoTurns() {
     bool playOn = true;
     if (s.CurrentSeat < 1 || s.HandCount[s.CurrentSeat] <= 0) {
         // Nobody to move here: only pass the turn on.
-        s.AutoBusy = FlagOn;
+        s.AutoBusy = true;
         engine_.Report({.Kind = EventKind::TurnDone, .Seat = s.CurrentSeat, .By = Mover::Computer});
         playOn = PassTurnOn();
     }
     while (playOn) {
         LetEventsRun();
         if (DealReplaced()) break;
-        s.AutoBusy = FlagOn;
+        s.AutoBusy = true;
         playOn = PlayOneTurn();
     }
-    s.AutoBusy = FlagOff;
+    s.AutoBusy = false;
 }
 
 bool AutoTurns::PlayOneTurn() {
@@ -98,7 +98,7 @@ bool AutoTurns::PlayOneTurn() {
 bool AutoTurns::PassTurnOn() {
     GameState& s = engine_.State;
     WaitPlaySpeed();
-    if (DealReplaced() || s.BoardWait != FlagOff) return false;
+    if (DealReplaced() || s.BoardWait) return false;
     if (!engine_.PassTurn()) return false;
     // Announce before the seat moves that it has nothing to play, person or computer alike.
     engine_.AnnounceIfNothingToPlay(s.CurrentSeat);
@@ -141,10 +141,10 @@ void AutoTurns::WaitPlaySpeed() {
     LetEventsRun();
     const std::int64_t passes = std::int64_t(s.DelayFactor) * s.DelayUnits;
     if (passes > 0) {
-        const std::int64_t done = engine_.Sv().Pause(
-            passes, [this, &s] { return s.BoardWait != FlagOff || DealReplaced(); });
+        const std::int64_t done =
+            engine_.Sv().Pause(passes, [this, &s] { return s.BoardWait || DealReplaced(); });
         s.WaitCount = static_cast<std::int32_t>(done);
-        if (s.BoardWait != FlagOff) return;
+        if (s.BoardWait) return;
     }
     s.WaitCount = 0;
 }

@@ -26,7 +26,7 @@ bool Play(GameState& s, int seat, int card, int color) {
     if (kind.Owes > 0) {
         s.PendingDraw[s.SeatAfter(seat)] = kind.Owes;
     } else if (kind.Reverses) {
-        s.Direction = s.Direction == FlagOff ? FlagOn : FlagOff;
+        s.ReverseDirection();
     } else if (kind.Skips) {
         s.CurrentSeat = s.SeatAfter(s.CurrentSeat);
     }

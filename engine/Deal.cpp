@@ -15,6 +15,17 @@ int Int(double x) {
     return static_cast<int>(std::floor(x));
 }
 
+// A hand is spread over the room of its side of the table, its cards closer the more it holds.
+// Steps in 1/75 millimetre: across for the top and bottom seats, down for the side seats.
+constexpr int AcrossStep = 320;
+constexpr int DownStep = 260;
+constexpr int StepShrink = 3;  // per card held
+// The room, in millimetres, that a hand is centred in.
+constexpr int AcrossSpan = 145;
+constexpr int DownSpan = 90;
+// The pile lies this far left of the table card, in 1/75 millimetre.
+constexpr int PileOffset = 1500;
+
 }  // namespace
 
 void Engine::StartNewDeal() {
@@ -63,7 +74,7 @@ void Engine::StartNewDeal() {
     services_.Randomize();
     int r = Int(NumBacks * services_.Rnd() + 1);
     if (r == NumBacks + 1) r = NumBacks;
-    const int back = t.CardImage[109 + r].Picture;
+    const int back = t.CardImage[FirstBackImage - 1 + r].Picture;
     t.CardImage[0].Picture = back;
     for (int seat = 1; seat <= 4; ++seat) {
         t.PlayerBack[seat].Picture = back;
@@ -91,7 +102,7 @@ void Engine::StartNewDeal() {
                              NoColor);
     }
 
-    s.BoardWait = FlagOff;
+    s.BoardWait = false;
     ChooseStartingSeat();
 }
 
@@ -144,14 +155,16 @@ void Engine::ComputeHandSpacing() {
     for (int seat : {1, 3}) {
         const int n = s.HandCount[seat];
         if (n < 1) continue;
-        s.HandStepX[seat] = 320 - 3 * n;
-        s.HandLeft[seat] = Int(Int(145 - Int(s.HandStepX[seat] * n / 75.0)) / 2.0);
+        s.HandStepX[seat] = AcrossStep - StepShrink * n;
+        s.HandLeft[seat] =
+            Int(Int(AcrossSpan - Int(s.HandStepX[seat] * n / double(LayoutScale))) / 2.0);
     }
     for (int seat : {2, 4}) {
         const int n = s.HandCount[seat];
         if (n < 1) continue;
-        s.HandStepY[seat] = 260 - 3 * n;
-        s.HandTop[seat] = Int(Int(90 - Int(s.HandStepY[seat] * n / 75.0)) / 2.0);
+        s.HandStepY[seat] = DownStep - StepShrink * n;
+        s.HandTop[seat] =
+            Int(Int(DownSpan - Int(s.HandStepY[seat] * n / double(LayoutScale))) / 2.0);
     }
 }
 
@@ -184,7 +197,7 @@ void Engine::LayOutDeal() {
     std::swap(s.Hand[0][found], s.Hand[0][1]);
 
     ImageItem& pile = t.CardImage[0];
-    pile.Left = t.CardImage[s.TableCard].Left - 1500.0 / LayoutScale;
+    pile.Left = t.CardImage[s.TableCard].Left - PileOffset / double(LayoutScale);
     pile.Top = t.CardImage[s.TableCard].Top;
     pile.Visible = true;
     t.TotalInDeck.Left = pile.Left + t.CardWidth / 2 - 5;
@@ -210,7 +223,7 @@ void Engine::ChooseStartingSeat() {
         if (s.HandCount[seat] >= 1) break;
     }
     s.CurrentSeat = seat;
-    s.Direction = FlagOff;
+    s.Direction = TurnOrder::Forward;
     FindFollowingSeat();
     s.CurrentSeat = s.FollowingSeat;
 
@@ -238,12 +251,12 @@ void Engine::GiveFirstTurn() {
 
 void Engine::OnBoardMouseUp(int /*button*/, int shift) {
     GameState& s = State;
-    if (s.AutoBusy == FlagOn) return;
+    if (s.AutoBusy) return;
 
-    if (s.BoardWait == FlagOn) {
-        s.BoardWait = FlagOff;
-        if (s.GameOver == FlagOn) {
-            s.GameOver = FlagOff;
+    if (s.BoardWait) {
+        s.BoardWait = false;
+        if (s.GameOver) {
+            s.GameOver = false;
             s.TotPoints.fill(0);
         }
         StartNewDeal();
@@ -257,7 +270,7 @@ void Engine::OnBoardMouseUp(int /*button*/, int shift) {
 
     // A click beside the open option box closes it as Cancel would; hiding it alone would leave
     // the menus disabled with no box to close.
-    if (Table.Optionframe.Visible || s.OptionsOpen != FlagOff) OnOptCancel();
+    if (Table.Optionframe.Visible || s.OptionsOpen != OptionsClosed) OnOptCancel();
     if (s.ColorWait > 0) {
         services_.ShowMessage(QStringLiteral("Click on a color first"));
         return;

@@ -84,17 +84,15 @@ void Engine::LogMove(const QString& text, int seat, int color) {
 }
 
 void Engine::PlaySound(const char* name) {
-    if (State.SoundOn != FlagOn) return;
-    // The names are a handful of constants: make each QString once.
-    static std::vector<std::pair<const char*, QString>> names;
-    for (const auto& [key, text] : names) {
+    if (!State.SoundOn) return;
+    for (const auto& [key, text] : soundNames_) {
         if (key == name) {
             services_.PlaySound(text);
             return;
         }
     }
-    names.emplace_back(name, QString::fromLatin1(name));
-    services_.PlaySound(names.back().second);
+    soundNames_.emplace_back(name, QString::fromLatin1(name));
+    services_.PlaySound(soundNames_.back().second);
 }
 
 QString Engine::SeatCaption(int seat, const QString& text) {

@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "Board.h"
 #include "GameState.h"
@@ -177,11 +179,13 @@ class Engine {
     void HideHandPictures(int seat);
     void GiveFirstTurn();
     // "All Auto Play" with or without pause.
-    void SetAllAuto(int pause);
+    void SetAllAuto(bool pause);
 
     Services& services_;
     AutoPlayer* autoPlayer_ = nullptr;
     bool firstDealDone_ = false;
+    // The sound names are a handful of constants: each QString is made once.
+    std::vector<std::pair<const char*, QString>> soundNames_;
 };
 
 }  // namespace tolvanis

@@ -12,8 +12,6 @@
 
 namespace tolvanis {
 
-inline constexpr int FlagOn = 1;
-inline constexpr int FlagOff = 0;
 inline constexpr int DeckSize = 108;
 inline constexpr int HandSize = 7;
 inline constexpr int NumBacks = 7;
@@ -41,13 +39,27 @@ inline constexpr int CardSlots = 126;  // picture and card numbers 0..125
 inline constexpr int SeatSlots = 5;    // 0 = pile, 1..4 players
 inline constexpr int FirstBackImage = 110;
 inline constexpr int MarkerImageBase = 119;  // marker of colour c is image c + 119
+inline constexpr int LastMarkerImage = MarkerImageBase + ColorYellow;
+// The pictures the colour pickers hold: the last +4 and the last card, a colour change.
+inline constexpr int PlusFourPicture = 88;
+inline constexpr int ColorChangePicture = DeckSize;
 inline constexpr int MinValue = -6;
 inline constexpr int MaxValue = 10;
 
-// Offsets into SeatMode: SeatMode[s] Auto, SeatMode[s + PauseOffset] Pause,
-// SeatMode[s + HideOffset] hand covered.
-inline constexpr int PauseOffset = 4;
-inline constexpr int HideOffset = 8;
+// OptionsOpen while no seat's option box is open.
+inline constexpr int OptionsClosed = 0;
+
+// The order in which the turn passes: 1, 2, 3, 4, 1, ... or 4, 3, 2, 1, 4, ...
+enum class TurnOrder : std::uint8_t { Forward, Backward };
+
+// What a seat is set to: played by the computer (Auto) or a person, whether the computer waits
+// for a click before each move (Pause), and whether the hand lies covered.
+struct SeatSettings {
+    bool Auto = false;
+    bool Pause = false;
+    bool Hidden = false;
+    bool operator==(const SeatSettings&) const = default;
+};
 
 // How the computer seats choose their cards: by the fixed rule list, or by playing ahead.
 enum class Strength : std::uint8_t { Standard, Strong };
@@ -56,14 +68,14 @@ struct GameState {
     // The card table, indexed by card number 0..125 (1..108 playing cards, 120..123 markers).
     std::array<int, CardSlots> CardColor{};
     std::array<int, CardSlots> CardValue{};
-    int LastImageIndex = 123;
+    int LastImageIndex = LastMarkerImage;
 
     // Seats and hands. Hand[s][1..HandCount[s]] are in use; position 0 is never used.
     std::array<std::array<int, CardSlots>, SeatSlots> Hand{};
     std::array<int, SeatSlots> HandCount{};
     std::array<int, CardSlots> CardOwner{};
     std::array<int, SeatSlots> PendingDraw{};
-    std::array<int, 17> SeatMode{};
+    std::array<SeatSettings, SeatSlots> Seats{};  // indexed by seat 1..4
     std::array<std::array<int, 7>, SeatSlots> CountByColor{};
     std::array<std::array<int, MaxValue - MinValue + 1>, SeatSlots> CountByValueStore{};
     std::array<int, CardSlots> ShuffleOrder{};
@@ -94,7 +106,7 @@ struct GameState {
     int CurrentSeat = -1;
     int NextSeat = 0;
     int FollowingSeat = 0;
-    int Direction = FlagOff;
+    TurnOrder Direction = TurnOrder::Forward;
     int TableCard = 0;
     int TableColor = ColorRed;
     int PlayedCard = 0;
@@ -102,13 +114,13 @@ struct GameState {
     int ColorWait = 0;
 
     // Flags and settings.
-    int DealOver = FlagOff;
-    int BoardWait = FlagOff;
-    int GameOver = FlagOff;
-    int AutoBusy = FlagOff;
-    int StartMode = -1;
-    int SoundOn = FlagOn;
-    int OptionsOpen = FlagOff;
+    bool DealOver = false;
+    bool BoardWait = false;  // the deal is over: only a click on the table acts, and redeals
+    bool GameOver = false;
+    bool AutoBusy = false;  // the computer is playing: clicks on the table do nothing
+    int StartMode = -1;     // -1: a random seat starts; 1: the first seat in play
+    bool SoundOn = true;
+    int OptionsOpen = OptionsClosed;  // the seat whose option box is open
     // "Computer Strength" of the Options menu: every computer seat plays at it.
     Strength ComputerStrength = Strength::Standard;
 
@@ -141,9 +153,9 @@ struct GameState {
         return CountByValueStore[seat][value - MinValue];
     }
 
-    bool IsAuto(int seat) const { return SeatMode[seat] == FlagOn; }
-    bool Pauses(int seat) const { return SeatMode[seat + PauseOffset] == FlagOn; }
-    bool IsHidden(int seat) const { return SeatMode[seat + HideOffset] == FlagOn; }
+    bool IsAuto(int seat) const { return Seats[seat].Auto; }
+    bool Pauses(int seat) const { return Seats[seat].Pause; }
+    bool IsHidden(int seat) const { return Seats[seat].Hidden; }
 
     // The seat, about to take one card that answers no attack, lacks the table's colour and value.
     void NoteLack(int seat) {
@@ -172,6 +184,11 @@ struct GameState {
     // in this order.
     void PutInHandOrder(int seat);
 
+    // A reverse card: the turn passes the other way round from now on.
+    void ReverseDirection() {
+        Direction = Direction == TurnOrder::Forward ? TurnOrder::Backward : TurnOrder::Forward;
+    }
+
     // The next seat in play after CurrentSeat in the current Direction, into FollowingSeat.
     void FindFollowingSeat() { FollowingSeat = SeatAfter(CurrentSeat); }
 
@@ -179,7 +196,7 @@ struct GameState {
     int SeatAfter(int seat) const {
         int x = seat;
         for (int guard = 0; guard < 8; ++guard) {
-            if (Direction == FlagOff) {
+            if (Direction == TurnOrder::Forward) {
                 x = (x >= 4 || x < 1) ? 1 : x + 1;
             } else {
                 x = x - 1 <= 0 ? 4 : x - 1;

@@ -64,7 +64,7 @@ std::optional<KeyPress> KeyboardPlay::ActionFor(int key, Qt::KeyboardModifiers m
 }
 
 KeyArea KeyboardPlay::Area() const {
-    if (area_ == KeyArea::OptionBox && engine_.State.OptionsOpen != FlagOff)
+    if (area_ == KeyArea::OptionBox && engine_.State.OptionsOpen != OptionsClosed)
         return KeyArea::OptionBox;
     return KeyArea::Table;
 }
@@ -72,15 +72,15 @@ KeyArea KeyboardPlay::Area() const {
 int KeyboardPlay::PersonToMove() const {
     const GameState& s = engine_.State;
     const int seat = s.CurrentSeat;
-    if (s.AutoBusy == FlagOn || s.BoardWait == FlagOn) return 0;
+    if (s.AutoBusy || s.BoardWait) return 0;
     if (seat < 1 || seat > 4 || s.IsAuto(seat) || s.HandCount[seat] < 1) return 0;
     return seat;
 }
 
 bool KeyboardPlay::TableWaitsForClick() const {
     const GameState& s = engine_.State;
-    if (s.AutoBusy == FlagOn) return false;
-    if (s.BoardWait == FlagOn) return true;
+    if (s.AutoBusy) return false;
+    if (s.BoardWait) return true;
     return s.CurrentSeat >= 1 && s.CurrentSeat <= 4 && s.IsAuto(s.CurrentSeat);
 }
 
@@ -113,7 +113,7 @@ void KeyboardPlay::LiftFocus() {
 
 void KeyboardPlay::Sync() {
     const GameState& s = engine_.State;
-    if (s.OptionsOpen == FlagOff) area_ = KeyArea::Table;
+    if (s.OptionsOpen == OptionsClosed) area_ = KeyArea::Table;
     const int seat = PersonToMove();
     if (seat == 0) {
         focusCard_ = -1;
@@ -132,8 +132,8 @@ void KeyboardPlay::Sync() {
 
 std::optional<ItemRef> KeyboardPlay::FocusItem() const {
     const GameState& s = engine_.State;
-    if (s.AutoBusy == FlagOn) return std::nullopt;
-    if (s.BoardWait == FlagOn) {
+    if (s.AutoBusy) return std::nullopt;
+    if (s.BoardWait) {
         if (!engine_.Table.GameStartClick.Visible) return std::nullopt;
         return ItemRef{ItemKind::GameStartClick, 0};
     }
@@ -157,7 +157,7 @@ bool KeyboardPlay::Press(KeyPress press) {
         // A right click needs something of the seat on the table to land on.
         if (seat < 1 || seat > 4 || s.HandCount[seat] < 1) return false;
         engine_.OnPlayerBackMouseUp(seat, ButtonRight, 0);
-        area_ = s.OptionsOpen == FlagOff ? KeyArea::Table : KeyArea::OptionBox;
+        area_ = s.OptionsOpen == OptionsClosed ? KeyArea::Table : KeyArea::OptionBox;
         optionRow_ = 0;
         return true;
     }
@@ -285,7 +285,7 @@ bool KeyboardPlay::PlayKey(KeyPress press) {
             engine_.OnBoardMouseMove();
             return true;
         case KeyAction::SwitchArea:
-            if (s.OptionsOpen == FlagOff) return false;
+            if (s.OptionsOpen == OptionsClosed) return false;
             area_ = KeyArea::OptionBox;
             return true;
         case KeyAction::SeatOptions:

@@ -81,7 +81,7 @@ void Engine::BuildCardTable() {
         s.CardColor[c + MarkerImageBase] = c;
         Table.CardImage[c + MarkerImageBase].Picture = c + MarkerImageBase;
     }
-    s.LastImageIndex = 123;
+    s.LastImageIndex = LastMarkerImage;
 }
 
 void Engine::Load(double cardWidthMm, double cardHeightMm) {
@@ -92,16 +92,18 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
 
     // The settings every run starts with.
     s.NumPlayers = 4;
-    s.SeatMode.fill(FlagOff);
+    s.Seats.fill(SeatSettings{});
     for (int seat = 2; seat <= 4; ++seat) {
-        s.SeatMode[seat] = FlagOn;
-        s.SeatMode[seat + PauseOffset] = FlagOn;
-        s.SeatMode[seat + HideOffset] = FlagOn;
+        s.Seats[seat].Auto = true;
+        s.Seats[seat].Pause = true;
+        s.Seats[seat].Hidden = true;
     }
     s.StartMode = -1;
-    s.SoundOn = FlagOn;
-    s.Direction = s.DealOver = s.ColorWait = FlagOff;
-    s.OptionsOpen = FlagOff;
+    s.SoundOn = true;
+    s.Direction = TurnOrder::Forward;
+    s.DealOver = false;
+    s.ColorWait = 0;
+    s.OptionsOpen = OptionsClosed;
     s.PendingDraw.fill(0);
     s.CurrentSeat = -1;
     s.DelayFactor = 35;
@@ -129,8 +131,8 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
         picker.Top = s.HandTop[0];
         picker.Visible = false;
     }
-    t.ColorPickers[0].Picture = 108;  // the colour change
-    t.ColorPickers[1].Picture = 88;   // the +4
+    t.ColorPickers[0].Picture = ColorChangePicture;
+    t.ColorPickers[1].Picture = PlusFourPicture;
 
     // Seat lines around the message anchor (left 49, tops 35 and 75).
     const int anchorLeft = 49, anchorTop = 35, anchorTop2 = 75;
@@ -142,12 +144,12 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
 
     // The pictures: the card table, then a back drawn for the pile.
     BuildCardTable();
-    t.CardImage[0].Picture = 108;
+    t.CardImage[0].Picture = ColorChangePicture;
     services_.Randomize();
     int r = static_cast<int>(std::floor(NumBacks * services_.Rnd() + 1));
     if (r == NumBacks + 1) r = NumBacks;
-    t.CardImage[0].Picture = t.CardImage[109 + r].Picture;
-    s.BackImageIndex = 109 + r;
+    s.BackImageIndex = FirstBackImage - 1 + r;
+    t.CardImage[0].Picture = t.CardImage[s.BackImageIndex].Picture;
     for (int k = 0; k <= s.LastImageIndex; ++k)
         t.CardImage[k].Visible = false;
 

@@ -67,7 +67,7 @@ void Engine::CommandAllHuman() {
     GameState& s = State;
     PlaySound(SndMup);
     for (int seat = 1; seat <= 4; ++seat) {
-        s.SeatMode[seat] = s.SeatMode[seat + PauseOffset] = s.SeatMode[seat + HideOffset] = FlagOff;
+        s.Seats[seat].Auto = s.Seats[seat].Pause = s.Seats[seat].Hidden = false;
         Table.Message[seat].Caption = SeatCaption(seat, PlayerName[seat]);
         // With the show flag off this lays the cards open and takes the back away.
         if (s.HandCount[seat] >= 1) ShowHand(seat);
@@ -77,35 +77,35 @@ void Engine::CommandAllHuman() {
 }
 
 void Engine::CommandAllAutoPause() {
-    SetAllAuto(FlagOn);
+    SetAllAuto(true);
 }
 
 void Engine::CommandAllAutoNoPause() {
-    SetAllAuto(FlagOff);
+    SetAllAuto(false);
 }
 
-void Engine::SetAllAuto(int pause) {
+void Engine::SetAllAuto(bool pause) {
     GameState& s = State;
     PlaySound(SndMup);
     // The show/hide flags stay as each seat had them.
     for (int seat = 1; seat <= 4; ++seat) {
-        s.SeatMode[seat] = FlagOn;
-        s.SeatMode[seat + PauseOffset] = pause;
+        s.Seats[seat].Auto = true;
+        s.Seats[seat].Pause = pause;
         Table.Message[seat].Caption = RestingCaption(seat);
     }
     Table.GameStartClick.Caption = QStringLiteral("click to start");
     Table.GameStartClick.Visible = true;
-    LogMove(pause == FlagOn ? QStringLiteral("all auto with pause")
-                            : QStringLiteral("all auto without pause"),
-            -1, 0);
+    LogMove(
+        pause ? QStringLiteral("all auto with pause") : QStringLiteral("all auto without pause"),
+        -1, 0);
 }
 
 void Engine::CommandSoundOn() {
-    if (State.SoundOn == FlagOn) {
-        State.SoundOn = FlagOff;
+    if (State.SoundOn) {
+        State.SoundOn = false;
         Table.Menu.SoundOnChecked = false;
     } else {
-        State.SoundOn = FlagOn;
+        State.SoundOn = true;
         Table.Menu.SoundOnChecked = true;
         PlaySound(SndSndOn);
     }

@@ -32,10 +32,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
     const bool seatOptions = button == ButtonRight && !shiftAlone && !ctrlAlone;
     // While the computer plays, only the seat option box answers: anything else could make a
     // move behind the driver's back or start it a second time.
-    if (s.AutoBusy == FlagOn && !seatOptions) return;
+    if (s.AutoBusy && !seatOptions) return;
 
     Table.Optionframe.Visible = false;
-    if (s.BoardWait == FlagOn) return;
+    if (s.BoardWait) return;
     if (index < 0 || index >= CardSlots) return;
 
     if (shiftAlone) {
@@ -54,10 +54,10 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         PlaySound(SndMup);
         const int owner = s.CardOwner[index];
         if (owner < 1 || owner > 4) return;
-        if (s.OptionsOpen == FlagOff) {
+        if (s.OptionsOpen == OptionsClosed) {
             OpenSeatOptions(owner);
         } else {
-            s.OptionsOpen = FlagOff;
+            s.OptionsOpen = OptionsClosed;
             Table.Optionframe.Visible = false;
             Table.Menu.AbortEnabled = true;
             Table.Menu.OptsEnabled = true;
@@ -150,7 +150,7 @@ void Engine::PlayCard() {
 void Engine::AdvanceTurn() {
     GameState& s = State;
     ScoreDeal();
-    if (s.DealOver == FlagOn) {
+    if (s.DealOver) {
         EndOfDealWait();
         return;
     }
@@ -163,14 +163,14 @@ void Engine::AdvanceTurn() {
 
 bool Engine::PassTurn() {
     AdvanceTurn();
-    if (State.DealOver == FlagOn) return false;
+    if (State.DealOver) return false;
     State.CurrentSeat = State.NextSeat;
     return true;
 }
 
 void Engine::EndOfDealWait(int finisher, Mover by) {
     Report({.Kind = EventKind::DealEnded, .Seat = finisher, .By = by});
-    State.BoardWait = FlagOn;
+    State.BoardWait = true;
 }
 
 bool Engine::DealEndsAfterCard(int seat, int card, Mover by) {
@@ -179,7 +179,7 @@ bool Engine::DealEndsAfterCard(int seat, int card, Mover by) {
     if (by == Mover::Computer && State.HandCount[seat] == 0)
         Report({.Kind = EventKind::CardPlayed, .Seat = seat, .By = by, .Card = card});
     ScoreDeal();
-    if (State.DealOver == FlagOff) return false;
+    if (!State.DealOver) return false;
     EndOfDealWait(seat, by);
     return true;
 }
@@ -196,7 +196,7 @@ void Engine::CardTakesEffect(int seat, int card, Mover by, const ColorChooser& c
         if (by == Mover::Computer) Report(played);
     } else {
         if (by == Mover::Computer) Report(played);
-        if (kind.Reverses) s.Direction = s.Direction == FlagOff ? FlagOn : FlagOff;
+        if (kind.Reverses) s.ReverseDirection();
         if (kind.Skips) {
             AdvanceTurn();
             s.CurrentSeat = s.NextSeat;

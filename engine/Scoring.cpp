@@ -6,12 +6,12 @@ namespace tolvanis {
 
 void Engine::ScoreDeal() {
     GameState& s = State;
-    s.DealOver = FlagOff;
+    s.DealOver = false;
     const int winner = DealWinner(s);
     if (winner == 0) return;
 
-    s.DealOver = FlagOn;
-    s.AutoBusy = FlagOff;
+    s.DealOver = true;
+    s.AutoBusy = false;
     Report({.Kind = EventKind::DealWon, .Seat = winner});
 
     int points = 0;
@@ -32,9 +32,9 @@ void Engine::ScoreDeal() {
             leader = i;
         }
     }
-    s.GameOver = FlagOff;
+    s.GameOver = false;
     if (best >= TargetScore) {
-        s.GameOver = FlagOn;
+        s.GameOver = true;
         Report({.Kind = EventKind::GameWon, .Seat = leader + 1, .Count = best});
         s.TotGames[leader] += 1;
     }

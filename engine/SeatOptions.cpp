@@ -19,7 +19,7 @@ bool IsSeat(int seat) {
 
 void Engine::OnPlayerBackMouseUp(int seat, int button, int /*shift*/) {
     if (button != ButtonRight || !IsSeat(seat)) return;
-    if (State.OptionsOpen == FlagOff) {
+    if (State.OptionsOpen == OptionsClosed) {
         OpenSeatOptions(seat);
     } else {
         OnOptCancel();
@@ -72,35 +72,35 @@ void Engine::OnOptBoxClick(int index) {
         case 0:
             if (human) {
                 caption[0] = QLatin1String(TxtAuto);
-                s.SeatMode[seat] = FlagOn;
+                s.Seats[seat].Auto = true;
             } else {
                 // A person neither pauses nor hides their own cards.
                 caption[0] = QLatin1String(TxtHuman);
-                s.SeatMode[seat] = FlagOff;
+                s.Seats[seat].Auto = false;
                 caption[1] = QLatin1String(TxtNoPause);
-                s.SeatMode[seat + PauseOffset] = FlagOff;
+                s.Seats[seat].Pause = false;
                 caption[2] = QLatin1String(TxtShowCards);
-                s.SeatMode[seat + HideOffset] = FlagOff;
+                s.Seats[seat].Hidden = false;
             }
             break;
         case 1:
             if (human) return;
             if (caption[1] == QLatin1String(TxtNoPause)) {
                 caption[1] = QLatin1String(TxtPause);
-                s.SeatMode[seat + PauseOffset] = FlagOn;
+                s.Seats[seat].Pause = true;
             } else {
                 caption[1] = QLatin1String(TxtNoPause);
-                s.SeatMode[seat + PauseOffset] = FlagOff;
+                s.Seats[seat].Pause = false;
             }
             break;
         default:
             if (human) return;
             if (caption[2] == QLatin1String(TxtHideCards)) {
                 caption[2] = QLatin1String(TxtShowCards);
-                s.SeatMode[seat + HideOffset] = FlagOff;
+                s.Seats[seat].Hidden = false;
             } else {
                 caption[2] = QLatin1String(TxtHideCards);
-                s.SeatMode[seat + HideOffset] = FlagOn;
+                s.Seats[seat].Hidden = true;
             }
             break;
     }
@@ -128,7 +128,7 @@ void Engine::OnOptOk() {
 }
 
 void Engine::OnOptCancel() {
-    State.OptionsOpen = FlagOff;
+    State.OptionsOpen = OptionsClosed;
     Table.Optionframe.Visible = false;
     Table.Menu.AbortEnabled = true;
     Table.Menu.OptsEnabled = true;

@@ -9,7 +9,7 @@ bool StartSettings::Valid() const {
     if (StartMode != -1 && StartMode != 1) return false;
     for (int seat = 1; seat <= 4; ++seat) {
         const Seat& x = Seats[static_cast<std::size_t>(seat)];
-        if (!x.Auto && (x.Pause || x.HideCards)) return false;
+        if (!x.Auto && (x.Pause || x.Hidden)) return false;
     }
     return true;
 }
@@ -18,10 +18,9 @@ StartSettings CurrentStartSettings(const GameState& s) {
     StartSettings out;
     out.NumPlayers = s.NumPlayers;
     out.StartMode = s.StartMode;
-    out.SoundOn = s.SoundOn == FlagOn;
+    out.SoundOn = s.SoundOn;
     for (int seat = 1; seat <= 4; ++seat) {
-        out.Seats[static_cast<std::size_t>(seat)] = {s.IsAuto(seat), s.Pauses(seat),
-                                                     s.IsHidden(seat)};
+        out.Seats[static_cast<std::size_t>(seat)] = s.Seats[seat];
     }
     return out;
 }
@@ -51,14 +50,11 @@ void ApplyStartSettings(Engine& engine, const StartSettings& settings) {
     t.Menu.RandomStartChecked = settings.StartMode == -1;
     t.Menu.FirstPlayerStartChecked = settings.StartMode == 1;
 
-    s.SoundOn = settings.SoundOn ? FlagOn : FlagOff;
+    s.SoundOn = settings.SoundOn;
     t.Menu.SoundOnChecked = settings.SoundOn;
 
     for (int seat = 1; seat <= 4; ++seat) {
-        const StartSettings::Seat& x = settings.Seats[static_cast<std::size_t>(seat)];
-        s.SeatMode[seat] = x.Auto ? FlagOn : FlagOff;
-        s.SeatMode[seat + PauseOffset] = x.Pause ? FlagOn : FlagOff;
-        s.SeatMode[seat + HideOffset] = x.HideCards ? FlagOn : FlagOff;
+        s.Seats[seat] = settings.Seats[static_cast<std::size_t>(seat)];
     }
 }
 

@@ -6,25 +6,21 @@
 
 #include <array>
 
+#include "GameState.h"
+
 namespace tolvanis {
 
 class Engine;
-struct GameState;
 
 struct StartSettings {
-    struct Seat {
-        bool Auto = true;
-        bool Pause = true;
-        bool HideCards = true;
-        bool operator==(const Seat&) const = default;
-    };
+    using Seat = SeatSettings;
 
     int NumPlayers = 4;
     int StartMode = -1;  // -1 a random seat starts, 1 the first seat
     bool SoundOn = true;
     // Seats 1..4; entry 0 is the pile and unused. Seat 1 is the person at the mouse.
-    std::array<Seat, 5> Seats{Seat{false, false, false}, Seat{false, false, false}, Seat{}, Seat{},
-                              Seat{}};
+    std::array<Seat, SeatSlots> Seats{Seat{}, Seat{}, Seat{true, true, true},
+                                      Seat{true, true, true}, Seat{true, true, true}};
 
     bool operator==(const StartSettings&) const = default;
 

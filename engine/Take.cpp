@@ -8,7 +8,7 @@ namespace tolvanis {
 
 void Engine::OnMessageClick(int seat) {
     GameState& s = State;
-    if (s.AutoBusy == FlagOn || s.BoardWait == FlagOn) return;
+    if (s.AutoBusy || s.BoardWait) return;
     if (seat != s.CurrentSeat) return;
     // Only owed cards can be taken this way, and silently.
     const int n = s.PendingDraw[seat];

@@ -23,7 +23,7 @@ void RememberedFields(Visitor& v, RememberedSettings& r) {
         const QString group = QStringLiteral("Seat%1/").arg(seat);
         v.Bool(group + QLatin1String("Auto"), x.Auto);
         v.Bool(group + QLatin1String("Pause"), x.Pause);
-        v.Bool(group + QLatin1String("HideCards"), x.HideCards);
+        v.Bool(group + QLatin1String("HideCards"), x.Hidden);
     }
     v.Int("Moves/Speed", r.Speed, 100, 5000);
     v.Bool("Table/StatusBar", r.StatusBarShown);

@@ -41,7 +41,7 @@ TEST_F(AutoTurnsTest, OwedTwoWithoutAPlusTwoTakesThemAndPassesTheTurn) {
     EXPECT_EQ(LogLines().front(), "p2: Auto: takes 2 cards");
     EXPECT_EQ(st.HandCount[2], 4);
     EXPECT_EQ(st.CurrentSeat, 3);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
     EXPECT_TRUE(CardsAccountedFor(eng));
 }
 
@@ -104,9 +104,9 @@ TEST_F(AutoTurnsTest, PlayingTheLastCardEndsTheDealWithFinished) {
     EXPECT_EQ(Caption(2), "FINISHED");
     EXPECT_EQ(tb.Message[2].ForeColor, White);
     EXPECT_EQ(tb.Message[2].BackColor, Black);
-    EXPECT_EQ(st.DealOver, FlagOn);
-    EXPECT_EQ(st.BoardWait, FlagOn);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_TRUE(st.DealOver);
+    EXPECT_TRUE(st.BoardWait);
+    EXPECT_FALSE(st.AutoBusy);
     const auto lines = LogLines();
     EXPECT_EQ(lines[0], "p2: Auto:  7");
     EXPECT_EQ(lines[1], "p2: FINSHED FIRST AND WON");
@@ -175,9 +175,9 @@ TEST_F(AutoTurnsTest, OneBoardClickPlaysAWholeDealOfComputers) {
     eng.CommandAllAutoNoPause();
     st.DelayUnits = 0;
     eng.OnBoardMouseUp(ButtonLeft, 0);
-    EXPECT_EQ(st.DealOver, FlagOn);
-    EXPECT_EQ(st.BoardWait, FlagOn);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_TRUE(st.DealOver);
+    EXPECT_TRUE(st.BoardWait);
+    EXPECT_FALSE(st.AutoBusy);
     EXPECT_TRUE(CardsAccountedFor(eng));
     int finished = 0;
     for (int seat = 1; seat <= 4; ++seat)
@@ -202,7 +202,7 @@ TEST_F(AutoTurnsTest, PauseLengthFollowsTheSlider) {
 
     eng.SpeedChanged(5000, 5000);
     sv.PausesAsked.clear();
-    if (st.BoardWait == FlagOff) eng.OnBoardMouseUp(ButtonLeft, 0);
+    if (!st.BoardWait) eng.OnBoardMouseUp(ButtonLeft, 0);
     EXPECT_TRUE(sv.PausesAsked.empty());  // no pause at all at the fast end
     EXPECT_EQ(st.WaitCount, 0);
 }
@@ -220,7 +220,7 @@ TEST_F(AutoTurnsTest, ANewDealDuringAPauseEndsTheSequence) {
     eng.OnBoardMouseUp(ButtonLeft, 0);
     EXPECT_EQ(pauses, 3);
     EXPECT_EQ(st.DealSerial, newDeal);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
     // The new deal is untouched: every hand as dealt, the log as a new deal leaves it.
     for (int seat = 1; seat <= 4; ++seat)
         EXPECT_EQ(st.HandCount[seat], HandSize);
@@ -242,7 +242,7 @@ TEST_F(AutoTurnsTest, ClicksDuringAPauseNeverStartASecondDriver) {
     };
     eng.OnBoardMouseUp(ButtonLeft, 0);
     EXPECT_EQ(moves, 1);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
     EXPECT_TRUE(CardsAccountedFor(eng));
 }
 
@@ -260,7 +260,7 @@ TEST_F(AutoTurnsTest, AtTheFastEndEventsRunOnceASliceRatherThanOnceATurn) {
         lastPass = sv.Clock;
     };
     eng.OnBoardMouseUp(ButtonLeft, 0);
-    ASSERT_EQ(st.BoardWait, FlagOn);  // the deal was played to its end
+    ASSERT_TRUE(st.BoardWait);  // the deal was played to its end
     ASSERT_GT(moves, 10);
     EXPECT_LT(sv.EventPasses * 4, moves);
     EXPECT_GT(sv.EventPasses, 1);
@@ -298,7 +298,7 @@ TEST_F(AutoTurnsTest, AtTheFastEndANewDealStopsPlayAtTheNextPass) {
     ASSERT_EQ(passes, 3);
     EXPECT_EQ(moves, movesAtNewDeal);
     EXPECT_EQ(st.DealSerial, newDeal);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
     for (int seat = 1; seat <= 4; ++seat)
         EXPECT_EQ(st.HandCount[seat], HandSize);
     EXPECT_TRUE(CardsAccountedFor(eng));

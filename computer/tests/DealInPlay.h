@@ -25,7 +25,7 @@ class DealInPlay {
     bool Play(int turns) {
         for (int i = 0; i < turns; ++i) {
             eng.OnBoardMouseUp(ButtonLeft, 0);
-            if (eng.State.BoardWait == FlagOn) return false;
+            if (eng.State.BoardWait) return false;
         }
         return true;
     }

@@ -14,16 +14,14 @@ PlayoutResult PlayoutTable::Play(const GameState& world, StrongMove first) {
     GameState& s = engine_.State;
     s = world;
     for (int seat = 1; seat <= 4; ++seat) {
-        s.SeatMode[seat] = FlagOn;
-        s.SeatMode[seat + PauseOffset] = FlagOff;
-        s.SeatMode[seat + HideOffset] = FlagOff;
+        s.Seats[seat] = SeatSettings{.Auto = true, .Pause = false, .Hidden = false};
     }
     s.ComputerStrength = Strength::Standard;
-    s.SoundOn = FlagOff;
+    s.SoundOn = false;
     s.DelayUnits = 0;
-    s.AutoBusy = FlagOff;
-    s.BoardWait = FlagOff;
-    s.DealOver = FlagOff;
+    s.AutoBusy = false;
+    s.BoardWait = false;
+    s.DealOver = false;
     s.ColorWait = 0;
 
     const std::array<int, 4> before = s.TotPoints;

@@ -249,7 +249,7 @@ TEST(StrongPlayerTest, ASeedRepeatsEveryMoveOfAGame) {
         eng.State.DelayUnits = 0;
         for (int deal = 0; deal < 2; ++deal) {
             eng.OnBoardMouseUp(ButtonLeft, 0);
-            if (eng.State.BoardWait == FlagOn) eng.OnBoardMouseUp(ButtonLeft, 0);
+            if (eng.State.BoardWait) eng.OnBoardMouseUp(ButtonLeft, 0);
         }
         return sv.LogHistory;
     };

@@ -127,28 +127,28 @@ TEST(HandOrder, TiesKeepCardNumberAndPlusFourBeforeColourChange) {
 TEST(FollowingSeat, BothDirectionsForEveryPlayerCount) {
     Loaded g;
     GameState& s = g.e.State;
-    auto following = [&](int from, int direction) {
+    auto following = [&](int from, TurnOrder direction) {
         s.CurrentSeat = from;
         s.Direction = direction;
         s.FindFollowingSeat();
         return s.FollowingSeat;
     };
     Deal(g.e, 2);
-    EXPECT_EQ(following(1, FlagOff), 3);
-    EXPECT_EQ(following(1, FlagOn), 3);
-    EXPECT_EQ(following(3, FlagOff), 1);
-    EXPECT_EQ(following(3, FlagOn), 1);
+    EXPECT_EQ(following(1, TurnOrder::Forward), 3);
+    EXPECT_EQ(following(1, TurnOrder::Backward), 3);
+    EXPECT_EQ(following(3, TurnOrder::Forward), 1);
+    EXPECT_EQ(following(3, TurnOrder::Backward), 1);
     Deal(g.e, 3);
-    EXPECT_EQ(following(4, FlagOff), 2);
-    EXPECT_EQ(following(2, FlagOn), 4);
-    EXPECT_EQ(following(3, FlagOn), 2);
+    EXPECT_EQ(following(4, TurnOrder::Forward), 2);
+    EXPECT_EQ(following(2, TurnOrder::Backward), 4);
+    EXPECT_EQ(following(3, TurnOrder::Backward), 2);
     Deal(g.e, 4);
-    EXPECT_EQ(following(1, FlagOn), 4);
-    EXPECT_EQ(following(4, FlagOff), 1);
-    EXPECT_EQ(following(2, FlagOff), 3);
+    EXPECT_EQ(following(1, TurnOrder::Backward), 4);
+    EXPECT_EQ(following(4, TurnOrder::Forward), 1);
+    EXPECT_EQ(following(2, TurnOrder::Forward), 3);
     // An emptied hand is passed over.
     s.HandCount[2] = 0;
-    EXPECT_EQ(following(1, FlagOff), 3);
+    EXPECT_EQ(following(1, TurnOrder::Forward), 3);
 }
 
 class SeededDeal : public ::testing::TestWithParam<int> {};

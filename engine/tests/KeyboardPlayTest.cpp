@@ -187,7 +187,7 @@ TEST_F(KeyboardPlayTest, ColourAreaFoundAtItsMiddle) {
 TEST_F(KeyboardPlayTest, NothingWhileTheComputerPlays) {
     BottomSeatToMove({Red(2), Green(5), Blue(1)});
     PaintPickers();
-    st.AutoBusy = FlagOn;
+    st.AutoBusy = true;
     const GameState before = st;
     const Board boardBefore = tb;
     for (KeyAction action :
@@ -219,7 +219,7 @@ TEST_F(KeyboardPlayTest, EnterIsTheClickTheTableWaitsFor) {
     EXPECT_EQ(driver.Runs, 1);
 
     // At the end of a deal Enter redeals, as the click on the table.
-    st.BoardWait = FlagOn;
+    st.BoardWait = true;
     tb.GameStartClick.Visible = true;
     EXPECT_EQ(keys->FocusItem(), (ItemRef{ItemKind::GameStartClick, 0}));
     const auto serial = st.DealSerial;
@@ -274,7 +274,7 @@ TEST_F(KeyboardPlayTest, SeatOptionBoxFromTheKeyboard) {
     EXPECT_EQ(keys->Area(), KeyArea::OptionBox);
     ForgetRecords();
     keys->Press(KeyAction::Activate);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_EQ(keys->Area(), KeyArea::Table);
     EXPECT_EQ(LogLines(), (std::vector<QString>{QStringLiteral("p2: set Pause"),
                                                 QStringLiteral("p2: set ShowCards")}));
@@ -285,12 +285,12 @@ TEST_F(KeyboardPlayTest, SeatOptionBoxFromTheKeyboard) {
     keys->Press(KeyAction::Toggle);
     ForgetRecords();
     keys->Press(KeyAction::Escape);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_TRUE(sv.LogHistory.empty());
-    EXPECT_EQ(st.SeatMode[2], FlagOff) << "Auto became Human and stays so";
+    EXPECT_FALSE(st.Seats[2].Auto) << "Auto became Human and stays so";
     keys->Press(KeyAction::SeatOptions, 3);
     keys->Press(KeyAction::SeatOptions, 3);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_EQ(keys->Area(), KeyArea::Table);
 
     // A seat out of the deal has nothing on the table to right-click.
@@ -298,7 +298,7 @@ TEST_F(KeyboardPlayTest, SeatOptionBoxFromTheKeyboard) {
     Give(1, {Red(1)});
     Give(3, {Red(2)});
     EXPECT_FALSE(keys->Press(KeyAction::SeatOptions, 2));
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
 }
 
 }  // namespace

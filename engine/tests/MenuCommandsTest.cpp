@@ -83,9 +83,7 @@ TEST_F(MenuCommandsTest, StartPlayerCommands) {
 TEST_F(MenuCommandsTest, AllHumanLaysEveryHandOpen) {
     eng.CommandAllHuman();
     for (int seat = 1; seat <= 4; ++seat) {
-        EXPECT_EQ(
-            st.SeatMode[seat] + st.SeatMode[seat + PauseOffset] + st.SeatMode[seat + HideOffset],
-            0);
+        EXPECT_EQ(st.Seats[seat].Auto + st.Seats[seat].Pause + st.Seats[seat].Hidden, 0);
         EXPECT_EQ(Caption(seat), QStringLiteral("p%1: player# %1").arg(seat));
         EXPECT_FALSE(tb.PlayerBack[seat].Visible);
         for (int card : HandOf(seat))
@@ -98,8 +96,8 @@ TEST_F(MenuCommandsTest, AllHumanLaysEveryHandOpen) {
 
 TEST_F(MenuCommandsTest, AllAutoPresetsKeepTheShowFlags) {
     const auto hidden = [&] {
-        return std::array<int, 4>{st.SeatMode[9], st.SeatMode[10], st.SeatMode[11],
-                                  st.SeatMode[12]};
+        return std::array<int, 4>{st.Seats[1].Hidden, st.Seats[2].Hidden, st.Seats[3].Hidden,
+                                  st.Seats[4].Hidden};
     };
     const auto before = hidden();
     eng.CommandAllAutoPause();
@@ -123,13 +121,13 @@ TEST_F(MenuCommandsTest, AllAutoPresetsKeepTheShowFlags) {
 
 TEST_F(MenuCommandsTest, SoundOffIsSilentAndOnPlaysItsSound) {
     eng.CommandSoundOn();
-    EXPECT_EQ(st.SoundOn, FlagOff);
+    EXPECT_FALSE(st.SoundOn);
     EXPECT_FALSE(tb.Menu.SoundOnChecked);
     eng.CommandNewDeal();
     eng.CommandHelp();
     EXPECT_TRUE(sv.Sounds.empty());
     eng.CommandSoundOn();
-    EXPECT_EQ(st.SoundOn, FlagOn);
+    EXPECT_TRUE(st.SoundOn);
     EXPECT_TRUE(tb.Menu.SoundOnChecked);
     EXPECT_EQ(sv.Sounds, std::vector<QString>{"vrksndon"});
 }

@@ -155,7 +155,7 @@ TEST_F(PlayRules, SkipAndReverseWithTwoSeats) {
     TwoSeats(Red(5), {Red(ValueReverse), Red(1), Red(2)});
     Click(Red(ValueReverse));
     EXPECT_EQ(st.CurrentSeat, 3);
-    EXPECT_EQ(st.Direction, FlagOn);
+    EXPECT_EQ(st.Direction, TurnOrder::Backward);
 }
 
 TEST_F(PlayRules, SkipAndReverseWithThreeSeats) {
@@ -171,7 +171,7 @@ TEST_F(PlayRules, SkipAndReverseWithThreeSeats) {
 
     SetTurn(2);
     Click(Red(ValueReverse));
-    EXPECT_EQ(st.Direction, FlagOn);
+    EXPECT_EQ(st.Direction, TurnOrder::Backward);
     EXPECT_EQ(st.CurrentSeat, 4) << "reversed, seat 2 is followed by seat 4";
     Click(Red(7));
     EXPECT_EQ(st.CurrentSeat, 3);
@@ -217,8 +217,8 @@ TEST_F(PlayRules, LastCardEndsTheDeal) {
                                                 QStringLiteral("p1: FINSHED FIRST AND WON"),
                                                 QStringLiteral("p1: receives total points = 10"),
                                                 QStringLiteral("CLICK ON BOARD TO CONTINUE")}));
-    EXPECT_EQ(st.BoardWait, FlagOn);
-    EXPECT_EQ(st.DealOver, FlagOn);
+    EXPECT_TRUE(st.BoardWait);
+    EXPECT_TRUE(st.DealOver);
     EXPECT_TRUE(tb.GameStartClick.Visible);
     EXPECT_EQ(tb.GameStartClick.Caption, QStringLiteral("click to redeal"));
     EXPECT_EQ(st.TotPoints[0], 10);
@@ -236,7 +236,7 @@ TEST_F(PlayRules, LastCardPlusTwoOwesNothing) {
     TwoSeats(Red(5), {Green(ValuePlus2)});
     Lay(Red(ValuePlus2));
     Click(Green(ValuePlus2));
-    EXPECT_EQ(st.BoardWait, FlagOn);
+    EXPECT_TRUE(st.BoardWait);
     EXPECT_EQ(st.PendingDraw, (std::array<int, SeatSlots>{}));
     EXPECT_EQ(st.TotPoints[0], 10);
 }
@@ -245,11 +245,11 @@ TEST_F(PlayRules, WildLastCardWaitsForItsColour) {
     TwoSeats(Red(5), {ColorChange()});
     PaintPickers();
     Click(ColorChange());
-    EXPECT_EQ(st.BoardWait, FlagOff);
+    EXPECT_FALSE(st.BoardWait);
     EXPECT_EQ(st.ColorWait, 5);
     EXPECT_EQ(st.HandCount[1], 0);
     PickColor(ColorGreen);
-    EXPECT_EQ(st.BoardWait, FlagOn);
+    EXPECT_TRUE(st.BoardWait);
     EXPECT_EQ(LogLines().back(), QStringLiteral("CLICK ON BOARD TO CONTINUE"));
 }
 
@@ -325,7 +325,7 @@ TEST_F(PlayRules, RightClickAndControl) {
     tb.Optionframe.Visible = true;
     tb.Menu.AbortEnabled = tb.Menu.OptsEnabled = false;
     Click(Red(6), ButtonRight);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_FALSE(tb.Optionframe.Visible);
     EXPECT_TRUE(tb.Menu.AbortEnabled && tb.Menu.OptsEnabled);
     EXPECT_EQ(sv.Sounds, std::vector<QString>{QStringLiteral("vrkmup")});
@@ -335,7 +335,7 @@ TEST_F(PlayRules, RightClickAndControl) {
 TEST_F(PlayRules, NothingButTheSeatOptionsWhileTheComputerPlays) {
     TwoSeats(Red(5), {Red(6), Red(8), Blue(1)});
     st.PendingDraw[1] = 2;
-    st.AutoBusy = FlagOn;
+    st.AutoBusy = true;
     const GameState before = st;
     tb.Optionframe.Visible = true;
     Click(Red(6));
@@ -352,7 +352,7 @@ TEST_F(PlayRules, NothingButTheSeatOptionsWhileTheComputerPlays) {
 
     st.OptionsOpen = 1;
     Click(Red(6), ButtonRight);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_FALSE(tb.Optionframe.Visible);
 }
 

@@ -89,9 +89,9 @@ class PositionBuilder {
     static void SetSeat(Engine& e, int seat, bool computer, bool pause = false,
                         bool hidden = false) {
         GameState& st = e.State;
-        st.SeatMode[seat] = computer ? FlagOn : FlagOff;
-        st.SeatMode[seat + PauseOffset] = pause ? FlagOn : FlagOff;
-        st.SeatMode[seat + HideOffset] = hidden ? FlagOn : FlagOff;
+        st.Seats[seat].Auto = computer;
+        st.Seats[seat].Pause = pause;
+        st.Seats[seat].Hidden = hidden;
     }
     // Makes `seat` the seat to move, with the labels a passed turn leaves.
     static void SetTurn(Engine& e, int seat) {
@@ -165,9 +165,9 @@ inline void PositionBuilder::Reset() {
 
     st.PendingDraw.fill(0);
     st.ColorWait = 0;
-    st.Direction = FlagOff;
-    st.DealOver = st.BoardWait = st.GameOver = st.AutoBusy = FlagOff;
-    st.OptionsOpen = FlagOff;
+    st.Direction = TurnOrder::Forward;
+    st.DealOver = st.BoardWait = st.GameOver = st.AutoBusy = false;
+    st.OptionsOpen = OptionsClosed;
     st.HoverCard = -1;
     st.LiftDX = st.LiftDY = 0;
     tb.GameStartClick.Visible = false;
@@ -185,7 +185,7 @@ inline void PositionBuilder::Build() {
     for (const auto& [seat, cards] : hands_)
         Give(e_, seat, cards);
     if (laid_.first != 0) LayOnTable(e_, laid_.first, laid_.second);
-    if (reversed_) e_.State.Direction = FlagOn;
+    if (reversed_) e_.State.Direction = TurnOrder::Backward;
     SetTurn(e_, turn_ != 0 ? turn_ : SeatsInPlay(players_).front());
     for (const auto& [seat, n] : owed_)
         e_.State.PendingDraw[seat] = n;

@@ -12,11 +12,11 @@ TEST_F(ScoringTest, PointsOfALosingHand) {
     // 7 + 0 + 50 + 0 (the colour change counts nothing) + 20.
     Give(1, {Red(7), Green(0), Plus4(), ColorChange(), Blue(ValueSkip)});
     eng.ScoreDeal();
-    EXPECT_EQ(st.DealOver, FlagOn);
+    EXPECT_TRUE(st.DealOver);
     EXPECT_EQ(LogLines(), (std::vector<QString>{QStringLiteral("p3: FINSHED FIRST AND WON"),
                                                 QStringLiteral("p3: receives total points = 77")}));
     EXPECT_EQ(st.TotPoints, (std::array<int, 4>{0, 0, 77, 0}));
-    EXPECT_EQ(st.GameOver, FlagOff);
+    EXPECT_FALSE(st.GameOver);
 }
 
 TEST_F(ScoringTest, LosingHandsAddUpForTheOneWinner) {
@@ -25,20 +25,20 @@ TEST_F(ScoringTest, LosingHandsAddUpForTheOneWinner) {
     Give(2, {Blue(9), Blue(1)});                       // 10
     Give(4, {Green(ValuePlus2, 1), ColorChange()});    // 25
     st.TotPoints = {0, 0, 100, 0};
-    st.AutoBusy = FlagOn;
+    st.AutoBusy = true;
     eng.ScoreDeal();
     EXPECT_EQ(LogLines().back(), QStringLiteral("p3: receives total points = 80"));
     EXPECT_EQ(st.TotPoints[2], 180);
-    EXPECT_EQ(st.AutoBusy, FlagOff);
+    EXPECT_FALSE(st.AutoBusy);
 }
 
 TEST_F(ScoringTest, StillPlayingOnlyClearsDealOver) {
     NewPosition(2, Red(5));
     Give(1, {Red(7)});
     Give(3, {Red(8)});
-    st.DealOver = FlagOn;
+    st.DealOver = true;
     eng.ScoreDeal();
-    EXPECT_EQ(st.DealOver, FlagOff);
+    EXPECT_FALSE(st.DealOver);
     EXPECT_TRUE(sv.LogHistory.empty());
 }
 
@@ -54,7 +54,7 @@ TEST_F(ScoringTest, ReachingTheTargetEndsTheGame) {
                                     QStringLiteral("p3: receives total points = 50"),
                                     QStringLiteral("p3: scored 530 game pionts, end of game")}));
     EXPECT_EQ(st.TotGames, (std::array<int, 4>{0, 0, 3, 0}));
-    EXPECT_EQ(st.GameOver, FlagOn);
+    EXPECT_TRUE(st.GameOver);
 }
 
 TEST_F(ScoringTest, ATieGoesToTheLowerSeat) {
@@ -88,7 +88,7 @@ TEST_F(ScoringTest, HiddenHandsAreLaidOpenAndKeepTheirSetting) {
     EXPECT_TRUE(tb.CardImage[Blue(1)].Visible && tb.CardImage[Blue(2)].Visible);
     EXPECT_FALSE(tb.PlayerBack[2].Visible);
     EXPECT_FALSE(tb.PlayerBack[4].Visible) << "the winner's back goes";
-    EXPECT_EQ(st.SeatMode[2 + HideOffset], FlagOn);
+    EXPECT_TRUE(st.Seats[2].Hidden);
     for (const LabelItem& label : tb.LastCardLabel)
         EXPECT_FALSE(label.Visible);
 }

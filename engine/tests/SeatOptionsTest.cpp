@@ -10,7 +10,7 @@ class SeatOptionsTest : public EngineFixture {
     const OptionFrameItem& Box() const { return tb.Optionframe; }
     QString OptBox(int i) const { return Box().OptBoxCaption[static_cast<std::size_t>(i)]; }
     std::array<int, 3> Modes(int seat) const {
-        return {st.SeatMode[seat], st.SeatMode[seat + PauseOffset], st.SeatMode[seat + HideOffset]};
+        return {st.Seats[seat].Auto, st.Seats[seat].Pause, st.Seats[seat].Hidden};
     }
 };
 
@@ -49,20 +49,20 @@ TEST_F(SeatOptionsTest, HumanSeatIgnoresPauseAndShowToggles) {
     eng.OnOptBoxClick(2);
     EXPECT_EQ(OptBox(1), "NoPause");
     EXPECT_EQ(OptBox(2), "ShowCards");
-    EXPECT_EQ(Modes(1), (std::array<int, 3>{FlagOff, FlagOff, FlagOff}));
+    EXPECT_EQ(Modes(1), (std::array<int, 3>{0, 0, 0}));
 }
 
 TEST_F(SeatOptionsTest, TogglesChangeTheSettingAtOnce) {
     eng.OpenSeatOptions(2);  // Auto, Pause, HideCards at start
     eng.OnOptBoxClick(1);
     EXPECT_EQ(OptBox(1), "NoPause");
-    EXPECT_EQ(st.SeatMode[2 + PauseOffset], FlagOff);
+    EXPECT_FALSE(st.Seats[2].Pause);
     eng.OnOptBoxClick(1);
     EXPECT_EQ(OptBox(1), "Pause");
-    EXPECT_EQ(st.SeatMode[2 + PauseOffset], FlagOn);
+    EXPECT_TRUE(st.Seats[2].Pause);
     eng.OnOptBoxClick(2);
     EXPECT_EQ(OptBox(2), "ShowCards");
-    EXPECT_EQ(st.SeatMode[2 + HideOffset], FlagOff);
+    EXPECT_FALSE(st.Seats[2].Hidden);
 }
 
 TEST_F(SeatOptionsTest, ComputerTurnedHumanLosesPauseAndHiding) {
@@ -71,11 +71,11 @@ TEST_F(SeatOptionsTest, ComputerTurnedHumanLosesPauseAndHiding) {
     EXPECT_EQ(OptBox(0), "Human");
     EXPECT_EQ(OptBox(1), "NoPause");
     EXPECT_EQ(OptBox(2), "ShowCards");
-    EXPECT_EQ(Modes(2), (std::array<int, 3>{FlagOff, FlagOff, FlagOff}));
+    EXPECT_EQ(Modes(2), (std::array<int, 3>{0, 0, 0}));
     // Back to the computer: it stays without pause and face up until toggled.
     eng.OnOptBoxClick(0);
     EXPECT_EQ(OptBox(0), "Auto");
-    EXPECT_EQ(Modes(2), (std::array<int, 3>{FlagOn, FlagOff, FlagOff}));
+    EXPECT_EQ(Modes(2), (std::array<int, 3>{1, 0, 0}));
 }
 
 TEST_F(SeatOptionsTest, CancelKeepsSettingsButWritesNothing) {
@@ -83,11 +83,11 @@ TEST_F(SeatOptionsTest, CancelKeepsSettingsButWritesNothing) {
     eng.OpenSeatOptions(2);
     eng.OnOptBoxClick(1);
     eng.OnOptCancel();
-    EXPECT_EQ(st.SeatMode[2 + PauseOffset], FlagOff);
+    EXPECT_FALSE(st.Seats[2].Pause);
     EXPECT_EQ(Caption(2), line);
     EXPECT_TRUE(sv.LogHistory.empty());
     EXPECT_TRUE(sv.Sounds.empty());
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_FALSE(Box().Visible);
     EXPECT_TRUE(tb.Menu.AbortEnabled);
     EXPECT_TRUE(tb.Menu.OptsEnabled);
@@ -113,7 +113,7 @@ TEST_F(SeatOptionsTest, OkLogsChangesRewritesSeatLinesAndUncovers) {
     for (int card : HandOf(2))
         EXPECT_TRUE(tb.CardImage[card].Visible);
     EXPECT_FALSE(tb.PlayerBack[2].Visible);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_FALSE(Box().Visible);
     EXPECT_TRUE(tb.Menu.AbortEnabled && tb.Menu.OptsEnabled);
     EXPECT_TRUE(CardsAccountedFor(eng));
@@ -142,16 +142,16 @@ TEST_F(SeatOptionsTest, HumanMadeHiddenComputerGetsCovered) {
 
 TEST_F(SeatOptionsTest, RightClickOnBackOpensAndSecondCloses) {
     eng.OnPlayerBackMouseUp(3, ButtonLeft, 0);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     eng.OnPlayerBackMouseUp(3, ButtonRight, 0);
     EXPECT_EQ(st.OptionsOpen, 3);
     eng.OnOptBoxClick(1);
     // A second right-click, on any seat, closes as Cancel does.
     eng.OnPlayerBackMouseUp(4, ButtonRight, 0);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_FALSE(Box().Visible);
     EXPECT_TRUE(tb.Menu.AbortEnabled && tb.Menu.OptsEnabled);
-    EXPECT_EQ(st.SeatMode[3 + PauseOffset], FlagOff);
+    EXPECT_FALSE(st.Seats[3].Pause);
     EXPECT_TRUE(sv.LogHistory.empty());
 }
 
@@ -161,16 +161,16 @@ TEST_F(SeatOptionsTest, RightClickOnCardOpensWithSoundAndBoardClickCloses) {
     EXPECT_EQ(st.OptionsOpen, 4);
     EXPECT_EQ(SoundCount("vrkmup"), 1);
     eng.OnBoardMouseUp(ButtonLeft, 0);
-    EXPECT_EQ(st.OptionsOpen, FlagOff);
+    EXPECT_EQ(st.OptionsOpen, OptionsClosed);
     EXPECT_TRUE(tb.Menu.AbortEnabled && tb.Menu.OptsEnabled);
 }
 
 TEST_F(SeatOptionsTest, ClicksWithTheBoxClosedChangeNothing) {
-    const auto before = st.SeatMode;
+    const auto before = st.Seats;
     eng.OnOptBoxClick(0);
     eng.OnOptBoxClick(1);
     eng.OnOptOk();
-    EXPECT_EQ(st.SeatMode, before);
+    EXPECT_EQ(st.Seats, before);
     EXPECT_TRUE(sv.LogHistory.empty());
 }
 

@@ -46,7 +46,7 @@ class HumanDeal : public EngineFixture, public ::testing::WithParamInterface<Dea
         PaintPickers();
         EXPECT_TRUE(CardsAccountedFor(eng));
         int clicks = 0;
-        while (st.BoardWait == FlagOff && clicks < maxClicks) {
+        while (!st.BoardWait && clicks < maxClicks) {
             if (!Move()) {
                 ADD_FAILURE() << "seat " << st.CurrentSeat << " could not move at click " << clicks;
                 break;
@@ -76,7 +76,7 @@ class HumanDeal : public EngineFixture, public ::testing::WithParamInterface<Dea
         }
         const int before = st.HandCount[seat];
         const auto moved = [&] {
-            return st.HandCount[seat] != before || st.ColorWait > 0 || st.BoardWait == FlagOn;
+            return st.HandCount[seat] != before || st.ColorWait > 0 || st.BoardWait;
         };
         eng.ChooseCard(seat);
         if (st.PickedCard > 0) {
@@ -100,7 +100,7 @@ class HumanDeal : public EngineFixture, public ::testing::WithParamInterface<Dea
 TEST_P(HumanDeal, PlaysToTheEndWithEveryCardAccountedFor) {
     const int clicks = PlayDeal(GetParam().NumPlayers, GetParam().Seed, 3000);
     ASSERT_FALSE(HasFailure());
-    ASSERT_EQ(st.BoardWait, FlagOn) << "the deal does not end";
+    ASSERT_TRUE(st.BoardWait) << "the deal does not end";
     RecordProperty("clicks", clicks);
     int winner = 0;
     for (int seat = 4; seat >= 1; --seat) {
@@ -125,7 +125,7 @@ TEST_P(HumanDeal, PlaysToTheEndWithEveryCardAccountedFor) {
 
     // The board click deals again, the points stay.
     eng.OnBoardMouseUp(ButtonLeft, 0);
-    EXPECT_EQ(st.BoardWait, FlagOff);
+    EXPECT_FALSE(st.BoardWait);
     EXPECT_EQ(st.TotPoints[winner - 1], points);
     EXPECT_TRUE(CardsAccountedFor(eng));
 }
@@ -144,7 +144,7 @@ TEST_F(HumanDeal, ManySeedsKeepEveryCard) {
         for (std::uint64_t seed = 1; seed <= 150; ++seed) {
             PlayDeal(players, seed, 5000);
             if (HasFailure()) return;
-            if (st.BoardWait == FlagOff) ++unfinished;
+            if (!st.BoardWait) ++unfinished;
         }
     }
     RecordProperty("unfinished", unfinished);

@@ -50,8 +50,8 @@ TEST_F(EngineFixture, StatisticsCountEveryComputerDealOnce) {
     constexpr int Deals = 12;
     for (int deal = 0; deal < Deals; ++deal) {
         eng.OnBoardMouseUp(ButtonLeft, 0);  // starts the computers, or deals again
-        if (st.BoardWait == FlagOff) eng.OnBoardMouseUp(ButtonLeft, 0);
-        ASSERT_EQ(st.BoardWait, FlagOn) << "deal " << deal << " did not end";
+        if (!st.BoardWait) eng.OnBoardMouseUp(ButtonLeft, 0);
+        ASSERT_TRUE(st.BoardWait) << "deal " << deal << " did not end";
     }
     EXPECT_EQ(stats.DealsPlayed, Deals);
     EXPECT_EQ(stats.Computers.DealsWon, Deals);

@@ -172,7 +172,7 @@ class GameShellTest : public QObject {
         g->ClickWidget(g->Table()->OptionLabel(1));
         QCOMPARE(OptBoxText(1), QStringLiteral("NoPause"));
         g->ClickWidget(g->Table()->OptionCancel());
-        QCOMPARE(g->St().SeatMode[3 + PauseOffset], FlagOff);
+        QVERIFY(!g->St().Seats[3].Pause);
         QCOMPARE(g->Tb().Message[3].Caption, line);
         QCOMPARE(g->LogCount(), lines);
     }

@@ -133,11 +133,11 @@ class MenuKeysTest : public QObject {
         g->Moves()->close();
         QVERIFY(QTest::qWaitForWindowActive(g->app->Table()));
 
-        QVERIFY(g->St().SoundOn == FlagOn);
+        QVERIFY(g->St().SoundOn);
         QTest::keyClick(g->app->Table(), Qt::Key_O, Qt::AltModifier);
         QTRY_VERIFY(OpenPopup());
         QTest::keyClick(OpenPopup(), Qt::Key_O);
-        QTRY_COMPARE(g->St().SoundOn, FlagOff);
+        QTRY_VERIFY(!g->St().SoundOn);
         QVERIFY(!g->Action("SoundOnx")->isChecked());
 
         // Options > Number of Players > 2 Players.

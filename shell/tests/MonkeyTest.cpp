@@ -179,7 +179,7 @@ class MonkeyTest : public QObject {
                                     .arg(n)
                                     .arg(what)
                                     .arg(clock.elapsed())));
-            QCOMPARE(g.St().AutoBusy, FlagOff);
+            QVERIFY(!g.St().AutoBusy);
         }
         qInfo("messages shown: %zu, sounds asked: %zu, deals: %u", g.Messages.size(),
               g.Sounds.size(), g.St().DealSerial);

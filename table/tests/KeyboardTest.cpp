@@ -116,7 +116,7 @@ class KeyboardTest : public QObject {
         std::vector<Step> steps;
         GameState& st = rig.engine.State;
         const KeyboardPlay& keys = rig.window->Keys()->Keys();
-        for (int guard = 0; guard < 2000 && st.BoardWait != FlagOn; ++guard) {
+        for (int guard = 0; guard < 2000 && !st.BoardWait; ++guard) {
             Step step = Decide(st);
             const auto before = Progress(st);
             if (step.What == Step::Play) {
@@ -194,7 +194,7 @@ class KeyboardTest : public QObject {
         keyed->Table()->installEventFilter(&mice);
         const std::vector<Step> steps = PlayByKeys(*keyed);
         QVERIFY2(steps.size() >= 10, qPrintable(QString::number(steps.size())));
-        QCOMPARE(keyed->engine.State.BoardWait, FlagOn);
+        QVERIFY(keyed->engine.State.BoardWait);
         QCOMPARE(mice.Count, 0);
         bool coloured = false;
         for (const Step& s : steps)
@@ -211,7 +211,7 @@ class KeyboardTest : public QObject {
         QVERIFY(a.TotPoints == b.TotPoints);
         QCOMPARE(a.TableColor, b.TableColor);
         QCOMPARE(a.CurrentSeat, b.CurrentSeat);
-        QCOMPARE(b.BoardWait, FlagOn);
+        QVERIFY(b.BoardWait);
         if (players == 4) QVERIFY2(coloured, "the deal named a colour by key");
 
         // The next deal from the keyboard too: Enter is the click on the table.
@@ -273,12 +273,12 @@ class KeyboardTest : public QObject {
         Key(rig, Qt::Key_Tab);
         QCOMPARE(keys->Keys().Area(), KeyArea::OptionBox);
         Key(rig, Qt::Key_Return);
-        QCOMPARE(st.OptionsOpen, FlagOff);
+        QCOMPARE(st.OptionsOpen, OptionsClosed);
         QVERIFY(!rig.Table()->OptionBox()->isVisible());
         QCOMPARE(rig.engine.Table.Message[2].Caption, QStringLiteral("p2: Auto/NoPause"));
         Key(rig, Qt::Key_3, Qt::ControlModifier);
         Key(rig, Qt::Key_Escape);
-        QCOMPARE(st.OptionsOpen, FlagOff);
+        QCOMPARE(st.OptionsOpen, OptionsClosed);
     }
 
     void keysDoNothingWhileTheComputerPlays() {
@@ -288,7 +288,7 @@ class KeyboardTest : public QObject {
         // Seat 1 is the person; the others play without pause, and while they do every key
         // the table knows is pressed.
         for (int seat = 2; seat <= 4; ++seat)
-            st.SeatMode[seat + PauseOffset] = FlagOff;
+            st.Seats[seat].Pause = false;
         int pauses = 0;
         bool changed = false;
         rig.services.DuringPause = [&] {

@@ -73,8 +73,8 @@ struct TableRig {
         s.CurrentSeat = 1;
         s.PendingDraw.fill(0);
         s.ColorWait = 0;
-        s.BoardWait = FlagOff;
-        s.AutoBusy = FlagOff;
+        s.BoardWait = false;
+        s.AutoBusy = false;
         s.HoverCard = -1;
         s.LiftDX = s.LiftDY = 0;
     }

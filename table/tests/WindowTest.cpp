@@ -305,7 +305,7 @@ class WindowTest : public QObject {
         QVERIFY(!s.Pauses(2));
 
         QTest::mouseClick(rig->Table()->OptionCancel(), Qt::LeftButton);
-        QCOMPARE(s.OptionsOpen, FlagOff);
+        QCOMPARE(s.OptionsOpen, OptionsClosed);
         QVERIFY(!frame->isVisible());
         // Labels take a press that nothing handles: the seat's back under "LAST CARD" is not
         // reached when the label lies above it.
@@ -313,7 +313,7 @@ class WindowTest : public QObject {
         rig->engine.Table.LastCardLabel[1].Z = 1 << 30;
         rig->window->Refresh();
         QTest::mouseClick(rig->Table(), Qt::RightButton, {}, back.center());
-        QCOMPARE(s.OptionsOpen, FlagOff);
+        QCOMPARE(s.OptionsOpen, OptionsClosed);
     }
 
     // The option box is a real frame on the table, showing the captions the engine gives it.

@@ -104,7 +104,7 @@ constexpr double CellWidthMm = 71 * 25.4 / 96, CellHeightMm = 96 * 25.4 / 96;
 void PrintState(const Engine& e) {
     const GameState& s = e.State;
     std::fprintf(stderr, "  current=%d direction=%d table=%d tablecolor=%d pile=%d\n",
-                 s.CurrentSeat, s.Direction, s.TableCard, s.TableColor, s.HandCount[0]);
+                 s.CurrentSeat, int(s.Direction), s.TableCard, s.TableColor, s.HandCount[0]);
     for (int seat = 0; seat <= 4; ++seat) {
         std::fprintf(stderr, "  seat %d (%d, owes %d):", seat, s.HandCount[seat],
                      s.PendingDraw[seat]);
@@ -218,11 +218,11 @@ int main(int argc, char** argv) {
         dealFailed = false;
         for (std::size_t i = 0; i < roles; ++i)
             driver.SetSeatStrength(seats[i], strengths[roleOf(i, deal)]);
-        if (s.BoardWait == FlagOn || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
+        if (s.BoardWait || deal > 1) e.OnBoardMouseUp(ButtonLeft, 0);  // redeal
         const std::array<int, 4> before = s.TotPoints;
-        for (int clicks = 0; clicks < 4 && s.BoardWait == FlagOff && !dealFailed; ++clicks)
+        for (int clicks = 0; clicks < 4 && !s.BoardWait && !dealFailed; ++clicks)
             e.OnBoardMouseUp(ButtonLeft, 0);  // the computer seats play the deal through
-        if (!dealFailed && s.BoardWait != FlagOn) {
+        if (!dealFailed && !s.BoardWait) {
             std::fprintf(stderr, "violation in deal %ld: the computer stopped before the end\n",
                          deal);
             PrintState(e);
@@ -231,7 +231,7 @@ int main(int argc, char** argv) {
         if (dealFailed) {
             ++violations;
             e.StartNewDeal();
-            s.BoardWait = FlagOn;
+            s.BoardWait = true;
             continue;
         }
         for (int seat = 1; seat <= 4; ++seat) {
@@ -243,7 +243,7 @@ int main(int argc, char** argv) {
         for (std::size_t i = 0; i < roles; ++i) {
             if (s.HandCount[seats[i]] == 0) ++roleWins[roleOf(i, deal)];
         }
-        if (s.GameOver == FlagOn) ++games;
+        if (s.GameOver) ++games;
         if (o.trace) {
             std::printf("deal=%ld players=%d\nshuffle=", deal, s.NumPlayers);
             for (int i = 1; i <= DeckSize; ++i)
