@@ -8,6 +8,8 @@
 
 #include "UserControl1.h"
 
+using picturelist::UserControl1;
+
 namespace {
 void setUpLog(UserControl1& c) {
     c.resize(300, 400);

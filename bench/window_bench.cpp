@@ -4,7 +4,7 @@
 // play. A last phase leaves the slider where it starts and counts the program's wake-ups a
 // second while the computers pause between moves. Run it on a display (bench/window-bench.sh
 // starts a virtual one); it prints one line a phase.
-//   tolvanis_window_bench [--seconds N] [--pause-seconds N]
+//   tolvanis_window_bench [--seconds N] [--pause-seconds N] [--only PHASE]
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
@@ -153,10 +153,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     double seconds = 20, pauseSeconds = 10;
+    QString only;  // one phase by its name, for profiling
     const QStringList args = QCoreApplication::arguments();
     for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == QLatin1String("--seconds")) seconds = args[i + 1].toDouble();
         if (args[i] == QLatin1String("--pause-seconds")) pauseSeconds = args[i + 1].toDouble();
+        if (args[i] == QLatin1String("--only")) only = args[i + 1];
     }
     GameApp::Settings settings;
     settings.QuitOnExit = false;
@@ -173,11 +175,12 @@ int main(int argc, char** argv) {
     const int startSpeed = speed->value();
     speed->setValue(speed->maximum());
 
-    Phase(game, "moves_closed", seconds, true);
+    auto wanted = [&](const char* phase) { return only.isEmpty() || only == QLatin1String(phase); };
+    if (wanted("moves_closed")) Phase(game, "moves_closed", seconds, true);
     game.ShowLog();
-    Phase(game, "moves_open", seconds, true);
+    if (wanted("moves_open")) Phase(game, "moves_open", seconds, true);
     game.Moves()->close();
     speed->setValue(startSpeed);
-    Phase(game, "default_speed", pauseSeconds, false);
+    if (wanted("default_speed")) Phase(game, "default_speed", pauseSeconds, false);
     return 0;
 }

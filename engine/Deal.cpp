@@ -25,6 +25,8 @@ constexpr int AcrossSpan = 145;
 constexpr int DownSpan = 90;
 // The pile lies this far left of the table card, in 1/75 millimetre.
 constexpr int PileOffset = 1500;
+// Rounds of swaps over the whole deck in a shuffle.
+constexpr int ShufflePasses = 10;
 
 }  // namespace
 
@@ -111,7 +113,7 @@ void Engine::ShuffleDeck() {
     for (int i = 1; i <= DeckSize; ++i)
         s.ShuffleOrder[i] = i;
     services_.Randomize();
-    for (int pass = 0; pass < 10; ++pass) {
+    for (int pass = 0; pass < ShufflePasses; ++pass) {
         for (int i = 1; i <= DeckSize; ++i) {
             const int j = Int(services_.Rnd() * DeckSize) + 1;
             std::swap(s.ShuffleOrder[i], s.ShuffleOrder[j]);

@@ -19,41 +19,6 @@ Engine::Engine(Services& services) : services_(services) {
                  QStringLiteral("ANY")};
 }
 
-namespace {
-
-// Small caches of texts that moves rewrite all the time; built on first use, then shared.
-constexpr int CachedNumbers = 256;
-
-struct CaptionEntry {
-    const char* Latin1 = nullptr;  // the constant the caption was made from, when it was one
-    QString Text;
-    QString Caption;
-};
-
-std::array<std::vector<CaptionEntry>, SeatSlots>& CaptionCache() {
-    static std::array<std::vector<CaptionEntry>, SeatSlots> cache;
-    return cache;
-}
-
-QString BuildSeatCaption(int seat, const QString& text) {
-    return QLatin1Char('p') + QString::number(seat) + QStringLiteral(": ") + text;
-}
-
-}  // namespace
-
-QString Engine::Str(int n) {
-    static std::array<QString, CachedNumbers> cache;
-    auto build = [n] { return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n); };
-    if (n < 0 || n >= CachedNumbers) return build();
-    QString& cached = cache[n];
-    if (cached.isNull()) cached = build();
-    return cached;
-}
-
-QString Engine::MoveText(int value) {
-    return TablePresenter::MoveText(value);
-}
-
 Rgb Engine::LogColor(int color) {
     switch (color) {
         case ColorRed:
@@ -93,29 +58,6 @@ void Engine::PlaySound(const char* name) {
     }
     soundNames_.emplace_back(name, QString::fromLatin1(name));
     services_.PlaySound(soundNames_.back().second);
-}
-
-QString Engine::SeatCaption(int seat, const QString& text) {
-    if (seat < 0 || seat >= SeatSlots) return BuildSeatCaption(seat, text);
-    auto& entries = CaptionCache()[seat];
-    for (const CaptionEntry& e : entries) {
-        if (e.Text == text) return e.Caption;
-    }
-    if (entries.size() >= 64) return BuildSeatCaption(seat, text);
-    entries.push_back(CaptionEntry{nullptr, text, BuildSeatCaption(seat, text)});
-    return entries.back().Caption;
-}
-
-QString Engine::SeatCaption(int seat, QLatin1String text) {
-    if (seat < 0 || seat >= SeatSlots) return BuildSeatCaption(seat, QString(text));
-    auto& entries = CaptionCache()[seat];
-    // Most captions come from the same few constants: their address finds them at once.
-    for (const CaptionEntry& e : entries) {
-        if (e.Latin1 == text.data() && e.Text.size() == text.size()) return e.Caption;
-    }
-    const QString caption = SeatCaption(seat, QString(text));
-    if (entries.size() < 64) entries.push_back(CaptionEntry{text.data(), QString(text), caption});
-    return caption;
 }
 
 QString Engine::RestingCaption(int seat) const {

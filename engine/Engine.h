@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Board.h"
+#include "CachedTexts.h"
 #include "GameState.h"
 #include "MoveEvent.h"
 #include "Rules.h"
@@ -71,15 +72,18 @@ class Engine {
     void RecountHand(int seat) { State.RecountHand(seat); }
     void FindFollowingSeat() { State.FindFollowingSeat(); }
     void LogMove(const QString& text, int seat, int color);
-    static QString MoveText(int value);
     // A number as captions and log lines show it: a leading blank unless negative (" 7", "-3").
-    static QString Str(int n);
+    QString Str(int n) const { return texts_.Number(n); }
     // The colour of a moves-log line for a card colour 1..4; black otherwise.
     static Rgb LogColor(int color);
     void PlaySound(const char* name);
     // "p" + seat + ": " + text. Captions are rewritten on every move, so they are built once.
-    static QString SeatCaption(int seat, const QString& text);
-    static QString SeatCaption(int seat, QLatin1String text);
+    QString SeatCaption(int seat, const QString& text) const {
+        return texts_.SeatCaption(seat, text);
+    }
+    QString SeatCaption(int seat, QLatin1String text) const {
+        return texts_.SeatCaption(seat, text);
+    }
     // The label of a seat at rest: its player name, or Auto/Pause, Auto/NoPause.
     QString RestingCaption(int seat) const;
     void SetMessage(int seat, const QString& caption, Rgb back, Rgb fore);
@@ -189,6 +193,8 @@ class Engine {
     bool firstDealDone_ = false;
     // The sound names are a handful of constants: each QString is made once.
     std::vector<std::pair<const char*, QString>> soundNames_;
+    // Counts and captions that moves rewrite all the time; const queries fill it too.
+    mutable CachedTexts texts_;
 };
 
 }  // namespace tolvanis

@@ -46,6 +46,13 @@ inline constexpr int ColorChangePicture = DeckSize;
 inline constexpr int MinValue = -6;
 inline constexpr int MaxValue = 10;
 
+// Where the pile (entry 0) and the hands of seats 1..4 lie when a run starts, in millimetres.
+inline constexpr std::array<int, SeatSlots> StartHandLeft{77, 53, 133, 53, 3};
+inline constexpr std::array<int, SeatSlots> StartHandTop{47, 5, 40, 87, 40};
+// The computer's pace when a run starts: the Moves window's slider at 4500 of 5000.
+inline constexpr int StartDelayFactor = 35;
+inline constexpr std::int32_t StartDelayUnits = 500;
+
 // OptionsOpen while no seat's option box is open.
 inline constexpr int OptionsClosed = 0;
 
@@ -129,8 +136,8 @@ struct GameState {
     std::array<int, 4> TotGames{};
 
     // Table geometry in millimetres (steps in 1/75 millimetre) and the hover lift.
-    std::array<int, SeatSlots> HandLeft{77, 53, 133, 53, 3};
-    std::array<int, SeatSlots> HandTop{47, 5, 40, 87, 40};
+    std::array<int, SeatSlots> HandLeft = StartHandLeft;
+    std::array<int, SeatSlots> HandTop = StartHandTop;
     std::array<int, SeatSlots> HandStepX{};
     std::array<int, SeatSlots> HandStepY{};
     int BackImageIndex = FirstBackImage;
@@ -141,8 +148,8 @@ struct GameState {
     int LiftDY = 0;
 
     // Pace of the computer seats: event-processing passes per slider unit, and the slider units.
-    int DelayFactor = 35;
-    std::int32_t DelayUnits = 500;
+    int DelayFactor = StartDelayFactor;
+    std::int32_t DelayUnits = StartDelayUnits;
     std::int32_t WaitCount = 0;
 
     // Bumped by every new deal, so that a paused driver notices its deal is gone.

@@ -8,10 +8,13 @@ namespace tolvanis {
 
 namespace {
 
+// Action and wild cards sort after every number card: their groups start above all colours.
+constexpr int ActionGroups = 99;
+
 int Group(const GameState& s, int card) {
     const int value = s.CardValue[card];
     const int color = s.CardColor[card];
-    return value >= 0 ? color : color + 99;
+    return value >= 0 ? color : color + ActionGroups;
 }
 
 }  // namespace

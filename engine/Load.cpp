@@ -1,6 +1,7 @@
 // Start-up: the card table, the settings a run starts with, and the table's layout.
 #include "Engine.h"
 
+#include <array>
 #include <cmath>
 
 namespace tolvanis {
@@ -23,20 +24,57 @@ void StackAsCreated(Board& t) {
         t.BringToFront({ItemKind::CardImage, k});
 }
 
+// The labels as designed, in millimetres.
+struct LabelPlace {
+    double Left;
+    double Top;
+    double Width;
+    double Height;
+};
+// Blanks before "LAST CARD": the label wraps its words, so they push the words down the card.
+constexpr int LastCardLeadingBlanks = 29;
+constexpr double MessageWidth = 25.0;
+constexpr double MessageHeight = 4.0;
+constexpr LabelPlace PileCountPlace{95.9, 25.4, 9.3, 5.1};
+constexpr LabelPlace RedealPlace{0, 17.8, 37.0, 4.0};
+
+// Where each seat's label lies, beside its hand towards the table card; entry 0 (the pile)
+// has none.
+struct Spot {
+    int Left;
+    int Top;
+};
+constexpr int MessageAnchorLeft = 49, MessageAnchorTop = 35, MessageAnchorTopLow = 75;
+constexpr std::array<Spot, SeatSlots> MessageSpots{
+    {{0, 0},
+     {MessageAnchorLeft + 15, MessageAnchorTop - 2},
+     {MessageAnchorLeft + 54, MessageAnchorTop + 20},
+     {MessageAnchorLeft + 15, MessageAnchorTopLow + 6},
+     {MessageAnchorLeft - 27, MessageAnchorTop + 20}}};
+
+// The window reaches past the right and bottom backs by part of a card and a margin.
+constexpr double WindowRightCards = 1.2;
+constexpr double WindowBottomCards = 1.5;
+constexpr int WindowMarginTwips = 200;
+
+LabelItem Placed(const QString& caption, bool visible, const LabelPlace& at) {
+    return LabelItem{caption, Black, White, visible, at.Left, at.Top, at.Width, at.Height, 0};
+}
+
 void DesignLabels(Board& t) {
     for (LabelItem& label : t.LastCardLabel) {
-        label.Caption = QString(29, QLatin1Char(' ')) + QStringLiteral("LAST CARD");
+        label.Caption =
+            QString(LastCardLeadingBlanks, QLatin1Char(' ')) + QStringLiteral("LAST CARD");
         label.Visible = false;
     }
     for (LabelItem& label : t.Message) {
         label.Caption = QStringLiteral("Message");
-        label.Width = 25.0;
-        label.Height = 4.0;
+        label.Width = MessageWidth;
+        label.Height = MessageHeight;
         label.Visible = true;
     }
-    t.TotalInDeck = LabelItem{QStringLiteral("99"), Black, White, true, 95.9, 25.4, 9.3, 5.1, 0};
-    t.GameStartClick =
-        LabelItem{QStringLiteral("click to redeal"), Black, White, false, 0, 17.8, 37.0, 4.0, 0};
+    t.TotalInDeck = Placed(QStringLiteral("99"), true, PileCountPlace);
+    t.GameStartClick = Placed(QStringLiteral("click to redeal"), false, RedealPlace);
 }
 
 }  // namespace
@@ -106,15 +144,15 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     s.OptionsOpen = OptionsClosed;
     s.PendingDraw.fill(0);
     s.CurrentSeat = -1;
-    s.DelayFactor = 35;
-    s.DelayUnits = 500;  // the slider starts at 4500 of 5000
+    s.DelayFactor = StartDelayFactor;
+    s.DelayUnits = StartDelayUnits;
     t.Menu = MenuItems{};
 
     DesignLabels(t);
     StackAsCreated(t);
     t.GameStartClick.Visible = false;
-    s.HandLeft = {77, 53, 133, 53, 3};
-    s.HandTop = {47, 5, 40, 87, 40};
+    s.HandLeft = StartHandLeft;
+    s.HandTop = StartHandTop;
     t.Optionframe.Visible = false;
 
     for (int seat = 1; seat <= 4; ++seat) {
@@ -134,12 +172,10 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     t.ColorPickers[0].Picture = ColorChangePicture;
     t.ColorPickers[1].Picture = PlusFourPicture;
 
-    // Seat lines around the message anchor (left 49, tops 35 and 75).
-    const int anchorLeft = 49, anchorTop = 35, anchorTop2 = 75;
-    t.Message[1].Left = anchorLeft + 15, t.Message[1].Top = anchorTop - 2;
-    t.Message[2].Left = anchorLeft + 54, t.Message[2].Top = anchorTop + 20;
-    t.Message[3].Left = anchorLeft + 15, t.Message[3].Top = anchorTop2 + 6;
-    t.Message[4].Left = anchorLeft - 27, t.Message[4].Top = anchorTop + 20;
+    for (int seat = 1; seat <= 4; ++seat) {
+        t.Message[seat].Left = MessageSpots[seat].Left;
+        t.Message[seat].Top = MessageSpots[seat].Top;
+    }
     t.Message[0].Visible = false;
 
     // The pictures: the card table, then a back drawn for the pile.
@@ -172,10 +208,10 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     }
 
     // The window is sized from the right and bottom backs, in twips.
-    t.WindowWidthTwips = static_cast<int>(
-        std::nearbyint((t.CardWidth * 1.2 + t.PlayerBack[2].Left) * DragScale + 200));
-    t.WindowHeightTwips = static_cast<int>(
-        std::nearbyint((t.CardHeight * 1.5 + t.PlayerBack[3].Top) * DragScale + 200));
+    t.WindowWidthTwips = static_cast<int>(std::nearbyint(
+        (t.CardWidth * WindowRightCards + t.PlayerBack[2].Left) * DragScale + WindowMarginTwips));
+    t.WindowHeightTwips = static_cast<int>(std::nearbyint(
+        (t.CardHeight * WindowBottomCards + t.PlayerBack[3].Top) * DragScale + WindowMarginTwips));
     t.GameStartClick.Left = s.HandLeft[4];
 
     GiveFirstTurn();

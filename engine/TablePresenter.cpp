@@ -26,9 +26,9 @@ QLatin1String OwedCaption(int n) {
 
 }  // namespace
 
-QString TablePresenter::MoveText(int value) {
+QString TablePresenter::MoveText(int value) const {
     if (value <= -2 && value >= -6) return ActionWords[-value];
-    return Engine::Str(value);
+    return engine_.Str(value);
 }
 
 void TablePresenter::Show(const MoveEvent& e) {
@@ -48,7 +48,7 @@ void TablePresenter::Show(const MoveEvent& e) {
         }
         case EventKind::ColorToChoose:
             g.PlaySound(SndMenu);
-            t.Message[e.Seat].Caption = Engine::SeatCaption(e.Seat, QLatin1String(MsgSelectColor));
+            t.Message[e.Seat].Caption = engine_.SeatCaption(e.Seat, QLatin1String(MsgSelectColor));
             break;
         case EventKind::ColorNamed:
             // Only a colour change is replaced by the colour's marker at once; a +4 keeps its
@@ -63,7 +63,7 @@ void TablePresenter::Show(const MoveEvent& e) {
             }
             break;
         case EventKind::OwesCards:
-            t.Message[e.Seat].Caption = Engine::SeatCaption(e.Seat, OwedCaption(e.Count));
+            t.Message[e.Seat].Caption = engine_.SeatCaption(e.Seat, OwedCaption(e.Count));
             break;
         case EventKind::CardsTaken:
             ShowCardsTaken(e);
@@ -82,10 +82,10 @@ void TablePresenter::Show(const MoveEvent& e) {
             ShowDealWon(e.Seat);
             break;
         case EventKind::DealScored:
-            g.LogMove(QStringLiteral("receives total points =") + Engine::Str(e.Count), e.Seat, 0);
+            g.LogMove(QStringLiteral("receives total points =") + engine_.Str(e.Count), e.Seat, 0);
             break;
         case EventKind::GameWon:
-            g.LogMove(QStringLiteral("scored") + Engine::Str(e.Count) +
+            g.LogMove(QStringLiteral("scored") + engine_.Str(e.Count) +
                           QStringLiteral(" game pionts, end of game"),
                       e.Seat, 0);
             break;
@@ -104,7 +104,7 @@ void TablePresenter::ShowCardsTaken(const MoveEvent& e) {
     const int n = e.Count;
     if (e.By == Mover::Computer) {
         if (g.Sv().LogWanted())
-            g.LogMove(QStringLiteral("Auto: takes") + Engine::Str(n) +
+            g.LogMove(QStringLiteral("Auto: takes") + engine_.Str(n) +
                           (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards")),
                       e.Seat, 0);
         return;
@@ -113,7 +113,7 @@ void TablePresenter::ShowCardsTaken(const MoveEvent& e) {
     if (!e.FromLabel) g.PlaySound(SndMenu);
     if (e.Owed) {
         // "cards" stays plural even for one card.
-        g.LogMove(QStringLiteral("given") + Engine::Str(n) + QStringLiteral(" cards from the deck"),
+        g.LogMove(QStringLiteral("given") + engine_.Str(n) + QStringLiteral(" cards from the deck"),
                   e.Seat, 0);
     } else {
         g.LogMove(QStringLiteral("decided to take one card from the deck"), e.Seat, 0);
@@ -143,11 +143,11 @@ void TablePresenter::ShowTurnPassed(int next) {
         if (g.Table.Message[seat].Caption.startsWith(QLatin1Char('F'))) continue;
         g.SetMessage(seat, g.RestingCaption(seat), White, Black);
     }
-    QString caption = Engine::SeatCaption(next, QLatin1String(MsgYourTurn));
+    QString caption = engine_.SeatCaption(next, QLatin1String(MsgYourTurn));
     if (s.PendingDraw[next] == 4 || s.PendingDraw[next] == 2)
-        caption = Engine::SeatCaption(next, OwedCaption(s.PendingDraw[next]));
+        caption = engine_.SeatCaption(next, OwedCaption(s.PendingDraw[next]));
     if (s.IsAuto(next)) {
-        caption = s.Pauses(next) ? Engine::SeatCaption(next, QLatin1String(MsgClickToPlay))
+        caption = s.Pauses(next) ? engine_.SeatCaption(next, QLatin1String(MsgClickToPlay))
                                  : g.RestingCaption(next);
     }
     g.SetMessage(next, caption, Black, White);

@@ -21,6 +21,7 @@
 #include "UserControl1.h"
 
 using picturelist::PictureListError;
+using picturelist::UserControl1;
 
 namespace {
 

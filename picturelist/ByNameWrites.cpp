@@ -2,6 +2,8 @@
 
 #include "UserControl1.h"
 
+using namespace picturelist;
+
 namespace {
 
 // Runs a typed setter for a write by name, turning its numbered error into a warning.
@@ -9,7 +11,7 @@ template <typename Set>
 void writeByName(const char* name, Set&& set) {
     try {
         set();
-    } catch (const picturelist::PictureListError& error) {
+    } catch (const PictureListError& error) {
         qWarning("UserControl1.%s: error %d, %s", name, error.number(), qPrintable(error.text()));
     }
 }

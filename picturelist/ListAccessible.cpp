@@ -53,7 +53,8 @@ class LineAccessible : public QAccessibleInterface {
 };
 
 QAccessibleInterface* ListFactory(const QString& key, QObject* object) {
-    if (key == QLatin1String("UserControl1")) {
+    // Qt asks by the meta-object's class name, which carries the namespace.
+    if (key == QLatin1String(UserControl1::staticMetaObject.className())) {
         if (auto* list = qobject_cast<UserControl1*>(object)) return new ListAccessible(list);
     }
     return nullptr;

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-class UserControl1;
-
 namespace picturelist {
+
+class UserControl1;
 
 class ListAccessible : public QAccessibleWidget {
   public:

@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QWidget>
 
-class UserControl1;
-
 namespace picturelist {
+
+class UserControl1;
 
 class ListSurface : public QWidget {
   public:

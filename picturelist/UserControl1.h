@@ -39,10 +39,10 @@ class QMouseEvent;
 class QWheelEvent;
 
 namespace picturelist {
+
 class ListSurface;
 class DropButton;
 class PropertyBag;
-}  // namespace picturelist
 
 class UserControl1 : public QWidget {
     Q_OBJECT
@@ -375,6 +375,8 @@ class UserControl1 : public QWidget {
     bool scrollRangeStale_ = false;
 };
 
+}  // namespace picturelist
+
 namespace tolvanis {
-using ::UserControl1;
+using picturelist::UserControl1;
 }

@@ -61,7 +61,7 @@ int MovesWindow::Tw(double twips) {
 }
 
 QString MovesWindow::TotalCaption(int n) {
-    return n == 0 ? QStringLiteral("0") : Engine::Str(n);
+    return n == 0 ? QStringLiteral("0") : CachedTexts::BuildNumber(n);
 }
 
 MovesWindow::MovesWindow(Engine& engine, QWidget* parent)

@@ -16,15 +16,16 @@
 class QGroupBox;
 class QLabel;
 class QScrollBar;
-class UserControl1;
 
 namespace picturelist {
 class ImageList;
-}
+class UserControl1;
+}  // namespace picturelist
 
 namespace tolvanis {
 
 class Engine;
+using picturelist::UserControl1;
 
 class MovesWindow : public QWidget {
     Q_OBJECT

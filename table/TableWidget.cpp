@@ -348,6 +348,11 @@ void TableWidget::PaintPicture(QPainter& p, int picture, QPoint layoutPos) const
     const QRect target = ToWidget(QRect(layoutPos, layoutPicture.size()));
     const QPixmap& sharp =
         pictures_.SharpestFor(picture, Scale() * p.device()->devicePixelRatioF());
+    // Smoothing only where the picture is scaled: a one-to-one copy is the same without it, and
+    // the smoothing path hands every tall picture to worker threads, which costs more than it.
+    const bool scaled =
+        QSizeF(target.size()) * p.device()->devicePixelRatioF() != QSizeF(sharp.size());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, scaled);
     p.drawPixmap(target, sharp, sharp.rect());
 }
 

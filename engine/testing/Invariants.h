@@ -53,7 +53,7 @@ inline std::string CheckInvariants(const Engine& e) {
     for (int card = 1; card <= DeckSize; ++card) {
         if (seen[card] != 1) return "card " + std::to_string(card) + " missing";
     }
-    if (e.Table.TotalInDeck.Caption != Engine::Str(s.HandCount[0]))
+    if (e.Table.TotalInDeck.Caption != e.Str(s.HandCount[0]))
         return "pile label " + e.Table.TotalInDeck.Caption.toStdString() + " but pile holds " +
                std::to_string(s.HandCount[0]);
     return {};

@@ -98,7 +98,7 @@ class PositionBuilder {
         e.State.CurrentSeat = seat;
         for (int s = 1; s <= 4; ++s)
             e.SetMessage(s, e.RestingCaption(s), White, Black);
-        e.SetMessage(seat, Engine::SeatCaption(seat, QLatin1String(MsgYourTurn)), Black, White);
+        e.SetMessage(seat, e.SeatCaption(seat, QLatin1String(MsgYourTurn)), Black, White);
     }
     static void LayOnTable(Engine& e, int card, int color) {
         GameState& st = e.State;

@@ -117,11 +117,11 @@ TEST_P(HumanDeal, PlaysToTheEndWithEveryCardAccountedFor) {
     const std::vector<QString> log = LogLines();
     ASSERT_GE(log.size(), 3u);
     const QString prefix = QStringLiteral("p%1: ").arg(winner);
-    EXPECT_EQ(std::vector<QString>(log.end() - 3, log.end()),
-              (std::vector<QString>{
-                  prefix + QStringLiteral("FINSHED FIRST AND WON"),
-                  prefix + QStringLiteral("receives total points =") + Engine::Str(points),
-                  QStringLiteral("CLICK ON BOARD TO CONTINUE")}));
+    EXPECT_EQ(
+        std::vector<QString>(log.end() - 3, log.end()),
+        (std::vector<QString>{prefix + QStringLiteral("FINSHED FIRST AND WON"),
+                              prefix + QStringLiteral("receives total points =") + eng.Str(points),
+                              QStringLiteral("CLICK ON BOARD TO CONTINUE")}));
 
     // The board click deals again, the points stay.
     eng.OnBoardMouseUp(ButtonLeft, 0);

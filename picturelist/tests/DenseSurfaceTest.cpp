@@ -6,6 +6,8 @@
 #include "OleColour.h"
 #include "UserControl1.h"
 
+using picturelist::UserControl1;
+
 class DenseSurfaceTest : public QObject {
     Q_OBJECT
 

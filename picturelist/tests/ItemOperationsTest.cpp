@@ -12,6 +12,7 @@
 #include "UserControl1.h"
 
 using picturelist::PictureListError;
+using picturelist::UserControl1;
 
 namespace {
 QStringList texts(const UserControl1& c) {
