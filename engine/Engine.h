@@ -19,6 +19,7 @@
 #include "Board.h"
 #include "CachedTexts.h"
 #include "GameState.h"
+#include "InputCodes.h"
 #include "MoveEvent.h"
 #include "Rules.h"
 #include "Services.h"
@@ -27,13 +28,13 @@
 
 namespace tolvanis {
 
-// Mouse buttons and modifier bits as the handlers receive them.
-inline constexpr int ButtonLeft = 1;
-inline constexpr int ButtonRight = 2;
-inline constexpr int ButtonMiddle = 4;
-inline constexpr int ShiftMask = 1;
-inline constexpr int CtrlMask = 2;
-inline constexpr int AltMask = 4;
+// Mouse buttons and modifier bits as the handlers receive them: the table window's own codes.
+using runtimecodes::AltMask;
+using runtimecodes::ButtonLeft;
+using runtimecodes::ButtonMiddle;
+using runtimecodes::ButtonRight;
+using runtimecodes::CtrlMask;
+using runtimecodes::ShiftMask;
 
 // Plays computer turns; the engine calls it where a computer seat is to move.
 class AutoPlayer {
