@@ -5,7 +5,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <utility>
 
 namespace tolvanis {
@@ -131,16 +130,6 @@ SettingsStore::SettingsStore(QString path) : path_(std::move(path)) {}
 QString SettingsStore::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QLatin1String("/Tolvanis/tolvanis.ini");
-}
-
-void SettingsStore::WarnOnce(const QString& text) {
-    if (warned_) return;
-    warned_ = true;
-    if (Warn) {
-        Warn(text);
-    } else {
-        std::fprintf(stderr, "tolvanis: %s\n", qPrintable(text));
-    }
 }
 
 RememberedSettings SettingsStore::Load() {

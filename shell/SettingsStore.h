@@ -15,6 +15,8 @@
 
 #include <functional>
 
+#include "FileWarning.h"
+
 #include "StartSettings.h"
 
 namespace tolvanis {
@@ -53,7 +55,7 @@ class SettingsStore {
     std::function<void(const QString&)> Warn;
 
   private:
-    void WarnOnce(const QString& text);
+    void WarnOnce(const QString& text) { WarnOncePerStore(warned_, Warn, text); }
 
     QString path_;
     bool warned_ = false;

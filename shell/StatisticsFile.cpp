@@ -6,7 +6,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <cstdio>
 #include <utility>
 
 namespace tolvanis {
@@ -16,16 +15,6 @@ StatisticsFile::StatisticsFile(QString path) : path_(std::move(path)) {}
 QString StatisticsFile::DefaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QLatin1String("/Tolvanis/statistics.json");
-}
-
-void StatisticsFile::WarnOnce(const QString& text) {
-    if (warned_) return;
-    warned_ = true;
-    if (Warn) {
-        Warn(text);
-    } else {
-        std::fprintf(stderr, "tolvanis: %s\n", qPrintable(text));
-    }
 }
 
 Statistics StatisticsFile::Load() {

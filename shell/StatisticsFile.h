@@ -8,6 +8,8 @@
 
 #include <functional>
 
+#include "FileWarning.h"
+
 #include "Statistics.h"
 
 namespace tolvanis {
@@ -32,7 +34,7 @@ class StatisticsFile {
     std::function<void()> MidWrite;
 
   private:
-    void WarnOnce(const QString& text);
+    void WarnOnce(const QString& text) { WarnOncePerStore(warned_, Warn, text); }
 
     QString path_;
     bool warned_ = false;
