@@ -69,13 +69,16 @@ bool AutoTurns::PlayOneTurn() {
     if (const std::optional<int> chosen = ChosenElsewhere(p)) {
         s.PickedCard = card = *chosen;
         if (owed == 0) s.PlayedCard = card;
-    } else if (owed > 0) {
-        // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
-        FindFirstOfValue(s, p, -owed);
-        if (s.PickedCard > 0) card = s.PickedCard;
     } else {
-        ChooseCardFor(s, p);
-        s.PlayedCard = card = s.PickedCard;
+        if (owed > 0) {
+            // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
+            FindFirstOfValue(s, p, -owed);
+            if (s.PickedCard > 0) card = s.PickedCard;
+        } else {
+            ChooseCardFor(s, p);
+            s.PlayedCard = card = s.PickedCard;
+        }
+        NoteListChoice(s, p, card);
     }
 
     if (card == -1) {

@@ -139,4 +139,68 @@ int ColorToName(GameState& s, int seat) {
     return color;
 }
 
+GameState::CardSet ShownLack(const GameState& s, int seat, int card) {
+    const int tc = s.TableColor;
+    const int tv = s.CardValue[s.TableCard];
+    const int owed = s.PendingDraw[seat];
+    const int color = card > 0 ? s.CardColor[card] : 0;
+    const int value = card > 0 ? s.CardValue[card] : 0;
+    // Kinds of card the list would have chosen before `card`, rule by rule.
+    bool noValueTv = false, noColorChange = false, noPlus4 = false, noColorTc = false;
+    int colorAbove = MaxValue;  // nothing of the table colour ranked above this value
+    bool firstOfValue = false;  // the first of its value in hand order: none of an earlier colour
+    [&] {
+        if (owed > 1) {  // owed cards: the first card of the same kind, or none
+            if (card > 0) firstOfValue = true;
+            return;
+        }
+        if (tv == ValuePlus4 || tv == ValuePlus2) {  // 1
+            if (value == tv) {
+                firstOfValue = true;
+                return;
+            }
+            noValueTv = true;
+        }
+        if (s.HandCount[s.SeatAfter(seat)] == 1) {  // 2
+            if (value == ValueColorChange) return;
+            noColorChange = true;
+            if (value == ValuePlus4) return;
+            noPlus4 = true;
+        }
+        if (value == ValueColorChange) return;  // 3
+        noColorChange = true;
+        if (value == ValuePlus4) {  // 4: only without the table colour
+            noColorTc = true;
+            return;
+        }
+        if (tv == ValueSkip || tv == ValuePlus2 || tv == ValueReverse) {  // 6
+            if (value == tv) {
+                firstOfValue = true;
+                return;
+            }
+            noValueTv = true;
+        }
+        // 8 and 9 play the highest of the table colour, 7 and 10 the first card of the table
+        // value; a card of both colour and value may be either.
+        if (color == tc && value != tv) colorAbove = value;
+        if (color != tc && value == tv) firstOfValue = true;
+    }();
+    const int owedValue = -owed;
+    return s.CardsWhere([&](int c, int v) {
+        return (owed > 1 && card == -1 && v == owedValue) || (noValueTv && v == tv) ||
+               (noColorChange && v == ValueColorChange) || (noPlus4 && v == ValuePlus4) ||
+               (c == tc && (noColorTc || v > colorAbove)) ||
+               (firstOfValue && v == value && c < color);
+    });
+}
+
+void NoteListChoice(GameState& s, int seat, int card) {
+    if (card > 0 && s.HandCount[seat] > 1) {
+        s.NoteLack(seat, ShownLack(s, seat, card), s.HandCount[seat] - 1, s.CardsPlayed[seat] + 1);
+    } else if (card == -1 && s.PendingDraw[seat] > 1) {
+        s.NoteLack(seat, ShownLack(s, seat, card), s.HandCount[seat], s.CardsPlayed[seat]);
+    }
+    // One card taken is noted as every seat's is, when it is taken.
+}
+
 }  // namespace tolvanis

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace tolvanis {
@@ -94,16 +95,16 @@ struct GameState {
     // What the seats showed they lack. Taking one card without answering an attack is allowed
     // only with nothing of the colour to follow or of the table's value in hand (wild cards
     // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. A seat told
-    // it has nothing to play was found to hold no wild card either. The latest few per seat,
-    // with the cards the seat held then and the cards it had played by then.
+    // it has nothing to play was found to hold no wild card either, and a seat that follows the
+    // rule list shows with every card it plays which cards the list would have preferred. The
+    // latest few per seat, each with the cards the seat held then and had played by then.
+    using CardSet = std::bitset<DeckSize + 1>;  // by card number
     struct Lack {
-        int Color = 0;
-        int Value = 0;
+        CardSet Without;  // the seat held none of these
         int Held = 0;
         int Played = 0;
-        bool Wild = false;  // no wild card either
     };
-    static constexpr int LacksKept = 4;
+    static constexpr int LacksKept = 8;
     std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
     std::array<int, SeatSlots> LacksNoted{};   // this deal's, the latest at LacksNoted % LacksKept
     std::array<int, SeatSlots> CardsPlayed{};  // cards each seat played in this deal
@@ -166,9 +167,23 @@ struct GameState {
 
     // The seat, about to take one card that answers no attack, lacks the table's colour and value.
     void NoteLack(int seat) {
-        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {TableColor, CardValue[TableCard],
-                                                       HandCount[seat], CardsPlayed[seat],
-                                                       PendingDraw[seat] == 1};
+        const int value = CardValue[TableCard];
+        const bool wild = PendingDraw[seat] == 1;
+        NoteLack(seat, CardsWhere([&](int color, int v) {
+                     return color == TableColor || v == value || (wild && color == ColorAny);
+                 }),
+                 HandCount[seat], CardsPlayed[seat]);
+    }
+    void NoteLack(int seat, const CardSet& without, int held, int played) {
+        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {without, held, played};
+    }
+    // The playing cards whose colour and value pass `test`.
+    template <class Test>
+    CardSet CardsWhere(Test test) const {
+        CardSet out;
+        for (int card = 1; card <= DeckSize; ++card)
+            out[std::size_t(card)] = test(CardColor[card], CardValue[card]);
+        return out;
     }
     void ForgetLacks() {
         LacksNoted.fill(0);

@@ -85,11 +85,12 @@ TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
     ClickPile();
     ASSERT_EQ(st.LacksNoted[3], 1);
     const GameState::Lack lack = st.Lacks[3][0];
-    EXPECT_EQ(lack.Color, ColorRed);
-    EXPECT_EQ(lack.Value, 6);
+    EXPECT_TRUE(lack.Without[Red(1)] && lack.Without[Blue(6)]);
+    EXPECT_FALSE(lack.Without[Blue(5)]);
     EXPECT_EQ(lack.Held, 2);
     EXPECT_EQ(lack.Played, 0);
-    EXPECT_TRUE(lack.Wild) << "told it had nothing to play: the rule list found no wild card";
+    EXPECT_TRUE(lack.Without[ColorChange()] && lack.Without[Plus4()])
+        << "told it had nothing to play: the rule list found no wild card";
     EXPECT_EQ(st.CardsPlayed[1], 1);
 
     // Taking with a wild card in hand, untold: the wild card may be there.
@@ -98,7 +99,7 @@ TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
     Give(3, {Green(1), Green(2)});
     ClickPile();
     ASSERT_EQ(st.LacksNoted[1], 1);
-    EXPECT_FALSE(st.Lacks[1][0].Wild);
+    EXPECT_FALSE(st.Lacks[1][0].Without[ColorChange()]);
 
     // Owed cards tell nothing: they may be taken with cards that follow in hand.
     SeatThreeOwes(2, Red(ValuePlus2));
