@@ -121,7 +121,9 @@ int AutoTurns::ColorFor(int seat) {
         s.FindFollowingSeat();
         return color;
     }
-    return ColorToName(s, seat);
+    const int named = ColorToName(s, seat);
+    NoteListColor(s, seat, named);
+    return named;
 }
 
 void AutoTurns::LetEventsRun() {

@@ -203,4 +203,16 @@ void NoteListChoice(GameState& s, int seat, int card) {
     // One card taken is noted as every seat's is, when it is taken.
 }
 
+void NoteListColor(GameState& s, int seat, int color) {
+    s.FindFollowingSeat();
+    const int next = s.FollowingSeat;
+    // With both hands above one card the list names the first colour the next seat lacks, or,
+    // with all four in that hand, this seat's own most held colour: the next seat holds at most
+    // three colours in three cards.
+    const int held = s.HandCount[next];
+    if (next == seat || held <= 1 || held >= 4 || s.HandCount[seat] <= 1) return;
+    s.NoteLack(next, s.CardsWhere([color](int c, int) { return c == color; }), held,
+               s.CardsPlayed[next]);
+}
+
 }  // namespace tolvanis

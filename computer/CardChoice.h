@@ -33,5 +33,8 @@ int ColorToName(GameState& s, int seat);
 GameState::CardSet ShownLack(const GameState& s, int seat, int card);
 // Notes that, once everybody knows the seat plays by the list (GameState::Lacks).
 void NoteListChoice(GameState& s, int seat, int card);
+// The colour the list named shows which colour the next seat lacks, when that seat cannot hold
+// all four.
+void NoteListColor(GameState& s, int seat, int color);
 
 }  // namespace tolvanis

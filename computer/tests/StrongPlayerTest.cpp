@@ -172,19 +172,33 @@ TEST(SeatKnowledgeTest, WhatTheRuleListShowsNeverDeniesACardItsHandHolds) {
             DealInPlay deal(seed * 10 + std::uint64_t(players), players);
             const GameState& s = deal.eng.State;
             std::array<int, SeatSlots> before{};
-            deal.driver.BeforeMove = [&](int seat, int card, int) {
+            int mover = 0, moved = -1;
+            const auto check = [&](int seat) {
                 for (int k = before[seat]; k < s.LacksNoted[seat]; ++k) {
                     const GameState::Lack& lack = s.Lacks[seat][k % GameState::LacksKept];
                     ++notes;
                     informative += lack.Without.count() > 8;
                     for (int pos = 1; pos <= s.HandCount[seat]; ++pos) {
                         const int held = s.Hand[seat][pos];
-                        EXPECT_TRUE(held == card || !lack.Without[std::size_t(held)])
+                        EXPECT_TRUE(held == moved || !lack.Without[std::size_t(held)])
                             << "seed " << seed << ": seat " << seat << " holds " << held;
                     }
                 }
+                before[seat] = s.LacksNoted[seat];
             };
-            deal.driver.AfterMove = [&] { before = s.LacksNoted; };
+            // The mover's notes are checked before its move, the colour it named after.
+            deal.driver.BeforeMove = [&](int seat, int card, int) {
+                mover = seat;
+                moved = card;
+                check(seat);
+            };
+            deal.driver.AfterMove = [&] {
+                moved = -1;
+                for (int seat = 1; seat <= 4; ++seat) {
+                    if (seat != mover) check(seat);
+                }
+                before = s.LacksNoted;
+            };
             while (deal.Play(1)) {
             }
         }
