@@ -21,10 +21,10 @@
 namespace tolvanis {
 
 void ChooseCard(GameState& s, int seat);
-void FindFirstOfValue(GameState& s, int seat, int value);
-void FindHighestOfColor(GameState& s, int seat, int color);
+void FindFirstOfValue(GameState& s, int seat, ValueCode value);
+void FindHighestOfColor(GameState& s, int seat, ColorCode color);
 // The colour a computer seat names after its +4 or colour change, the card already played:
 // one the next seat lacks, or, with the next seat about to finish, another one this seat holds.
-int ColorToName(GameState& s, int seat);
+ColorCode ColorToName(GameState& s, int seat);
 
 }  // namespace tolvanis

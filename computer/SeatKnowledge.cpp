@@ -65,9 +65,10 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
         for (int slot = 0; slot < most && next < deck.size(); ++slot) {
             const auto fits = [&](int card) {
                 for (const Lack& lack : lacks) {
-                    if (slot < lack.Cards && (world.CardColor[card] == lack.Color ||
-                                              world.CardValue[card] == lack.Value ||
-                                              (lack.Wild && world.CardColor[card] == ColorAny)))
+                    if (slot < lack.Cards &&
+                        (world.CardColor[card] == lack.Color ||
+                         world.CardValue[card] == lack.Value ||
+                         (lack.Wild && world.CardColor[card] == ColorCode::Any)))
                         return false;
                 }
                 return true;

@@ -35,8 +35,8 @@ class SeatKnowledge {
 
     // A colour and a value that the first `Cards` unseen cards of a seat's hand cannot have.
     struct Lack {
-        int Color = 0;
-        int Value = 0;
+        ColorCode Color = ColorCode::None;
+        ValueCode Value{};
         int Cards = 0;
         bool Wild = false;  // nor a wild card
     };
