@@ -106,6 +106,7 @@ void GameApp::RestoreWindows() {
     // A geometry that does not fit this screen any more is left to the window manager.
     if (!remembered_.TableGeometry.isEmpty()) main_->restoreGeometry(remembered_.TableGeometry);
     if (!remembered_.MovesGeometry.isEmpty()) options_->restoreGeometry(remembered_.MovesGeometry);
+    statisticsView_->RestorePlace(remembered_.StatisticsGeometry);
 }
 
 RememberedSettings GameApp::CurrentSettings() const {
@@ -116,6 +117,8 @@ RememberedSettings GameApp::CurrentSettings() const {
         now.MovesShown = options_->isVisible();
         now.MovesGeometry = options_->saveGeometry();
     }
+    if (statisticsView_ && statisticsView_->Placed())
+        now.StatisticsGeometry = statisticsView_->saveGeometry();
     if (main_) {
         now.TableGeometry = main_->saveGeometry();
         now.StatusBarShown = main_->StatusBarShown();
