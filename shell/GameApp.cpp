@@ -83,6 +83,7 @@ std::optional<QString> GameApp::Start() {
     options_->setWindowIcon(AboutForm::ProgramIcon());
     services_.DialogParent = main_.get();
     menus_ = new GameMenus(main_->menuBar(), main_.get());
+    statusBarAction_ = menus_->Action(QStringLiteral("StatusBarx"));
     about_ = new AboutForm(main_.get());
     statisticsView_ = new StatisticsWindow(main_.get());
     statisticsView_->ResetRequested = [this] { ResetStatistics(); };
@@ -169,9 +170,8 @@ void GameApp::WireMenus() {
 void GameApp::SyncShell() {
     if (menus_) {
         menus_->Sync(engine_.Table);
-        QAction* statusBar = menus_->Action(QStringLiteral("StatusBarx"));
-        if (main_ && statusBar->isChecked() != main_->StatusBarShown())
-            statusBar->setChecked(main_->StatusBarShown());
+        if (main_ && statusBarAction_->isChecked() != main_->StatusBarShown())
+            statusBarAction_->setChecked(main_->StatusBarShown());
     }
     if (options_) options_->Refresh();
     // Kept as soon as they change, so that a crash later in the run does not lose them.

@@ -20,6 +20,8 @@
 #include "Statistics.h"
 #include "StatisticsFile.h"
 
+class QAction;
+
 namespace tolvanis {
 
 class AboutForm;
@@ -118,6 +120,7 @@ class GameApp : public QObject {
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<TableWindow> main_;
     GameMenus* menus_ = nullptr;                  // owned by the table window
+    QAction* statusBarAction_ = nullptr;          // found once: every repaint checks it
     AboutForm* about_ = nullptr;                  // owned by the table window
     StatisticsWindow* statisticsView_ = nullptr;  // owned by the table window
     bool closing_ = false;
