@@ -38,6 +38,7 @@ void RememberedFields(Visitor& v, RememberedSettings& r) {
     v.Bytes("Table/Geometry", r.TableGeometry);
     v.Bytes("Moves/Geometry", r.MovesGeometry);
     v.Bool("Moves/Shown", r.MovesShown);
+    v.Bytes("Statistics/Geometry", r.StatisticsGeometry);
 }
 
 // Reads what is there; a missing key keeps its default, a value of the wrong kind marks the file

@@ -42,6 +42,7 @@ class SettingsStoreTest : public QObject {
         r.TableGeometry = QByteArray("\x01\x00\xff table", 10);
         r.MovesGeometry = QByteArray("moves");
         r.MovesShown = true;
+        r.StatisticsGeometry = QByteArray("statistics");
         return r;
     }
 
