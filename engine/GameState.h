@@ -154,6 +154,8 @@ struct GameState {
     ColorCode TableColor = ColorCode::Red;
     int PlayedCard = 0;
     int PickedCard = -1;
+    // While a person's wild card waits for its colour: the card's value negated (4 after a +4,
+    // 5 after a colour change); 0 otherwise.
     int ColorWait = 0;
 
     // Flags and settings.
