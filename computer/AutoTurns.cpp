@@ -24,7 +24,7 @@ StrongPlayer& AutoTurns::Strong() {
 }
 
 std::optional<int> AutoTurns::ChosenElsewhere(int seat) {
-    namedColor_ = 0;
+    namedColor_ = ColorCode::None;
     std::optional<StrongMove> move;
     if (forced_) {
         move = forced_;
@@ -72,7 +72,7 @@ bool AutoTurns::PlayOneTurn() {
     } else {
         if (owed > 0) {
             // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
-            FindFirstOfValue(s, p, -owed);
+            FindFirstOfValue(s, p, AttackOwing(owed));
             if (s.PickedCard > 0) card = s.PickedCard;
         } else {
             ChooseCardFor(s, p);
@@ -112,16 +112,16 @@ void AutoTurns::ChooseColor(int seat) {
     engine_.NameColor(seat, ColorFor(seat), Mover::Computer);
 }
 
-int AutoTurns::ColorFor(int seat) {
+ColorCode AutoTurns::ColorFor(int seat) {
     GameState& s = engine_.State;
     // The colour chosen together with the card, when it was weighed with it.
-    const int color = namedColor_;
-    namedColor_ = 0;
-    if (color >= ColorRed && color <= ColorYellow) {
+    const ColorCode color = namedColor_;
+    namedColor_ = ColorCode::None;
+    if (IsPlayColor(color)) {
         s.FindFollowingSeat();
         return color;
     }
-    const int named = ColorToName(s, seat);
+    const ColorCode named = ColorToName(s, seat);
     NoteListColor(s, seat, named);
     return named;
 }

@@ -17,18 +17,46 @@ inline constexpr int DeckSize = 108;
 inline constexpr int HandSize = 7;
 inline constexpr int NumBacks = 7;
 
-inline constexpr int ColorRed = 1;
-inline constexpr int ColorGreen = 2;
-inline constexpr int ColorBlue = 3;
-inline constexpr int ColorYellow = 4;
-inline constexpr int ColorAny = 5;
+// A card's colour as the card table stores it. Any is the colour of the wild cards; None stands
+// where there is no colour (an empty slot, a log line without one).
+enum class ColorCode : int { None = 0, Red = 1, Green = 2, Blue = 3, Yellow = 4, Any = 5 };
 
-inline constexpr int ValuePlus2 = -2;
-inline constexpr int ValueSkip = -3;
-inline constexpr int ValuePlus4 = -4;
-inline constexpr int ValueColorChange = -5;
-inline constexpr int ValueReverse = -6;
-inline constexpr int ValueMarker = 99;  // colour markers, never dealt
+// The four colours a card can be played in and a wild card can name, in their order.
+inline constexpr std::array<ColorCode, 4> PlayColors{ColorCode::Red, ColorCode::Green,
+                                                     ColorCode::Blue, ColorCode::Yellow};
+
+// The colour's number: the index of per-colour arrays, and what logs and traces print.
+constexpr int Index(ColorCode c) {
+    return static_cast<int>(c);
+}
+constexpr bool IsPlayColor(ColorCode c) {
+    return c >= ColorCode::Red && c <= ColorCode::Yellow;
+}
+
+// A card's value: the number cards as ValueCode{0}..ValueCode{9}, the action and wild cards
+// below them, the colour markers far above.
+enum class ValueCode : int {
+    Reverse = -6,
+    ColorChange = -5,
+    Plus4 = -4,
+    Skip = -3,
+    Plus2 = -2,
+    Marker = 99,  // colour markers, never dealt
+};
+
+// The value's number. The computer ranks cards by it (every number card above every action card,
+// the +2 above the skip above the reverse); logs and traces print it.
+constexpr int Rank(ValueCode v) {
+    return static_cast<int>(v);
+}
+constexpr bool IsNumberCard(ValueCode v) {
+    return Rank(v) >= 0 && Rank(v) <= 9;
+}
+// The attack card that leaves the next seat owing `owed` cards (+2 for 2, +4 for 4); only a card
+// of the same value answers it.
+constexpr ValueCode AttackOwing(int owed) {
+    return ValueCode{-owed};
+}
 
 inline constexpr int TargetScore = 500;
 inline constexpr int LayoutScale = 75;  // design unit: 1/75 millimetre
@@ -40,7 +68,11 @@ inline constexpr int CardSlots = 126;  // picture and card numbers 0..125
 inline constexpr int SeatSlots = 5;    // 0 = pile, 1..4 players
 inline constexpr int FirstBackImage = 110;
 inline constexpr int MarkerImageBase = 119;  // marker of colour c is image c + 119
-inline constexpr int LastMarkerImage = MarkerImageBase + ColorYellow;
+// The picture, and card number, of the marker that shows a named colour on the table card.
+constexpr int MarkerImage(ColorCode c) {
+    return MarkerImageBase + Index(c);
+}
+inline constexpr int LastMarkerImage = MarkerImage(ColorCode::Yellow);
 // The pictures the colour pickers hold: the last +4 and the last card, a colour change.
 inline constexpr int PlusFourPicture = 88;
 inline constexpr int ColorChangePicture = DeckSize;
@@ -69,13 +101,17 @@ struct SeatSettings {
     bool operator==(const SeatSettings&) const = default;
 };
 
+// Which seat starts a deal after the first of a run: one drawn at random, or the first seat in
+// play. The numbers are what settings files store.
+enum class StartChoice : int { RandomSeat = -1, FirstSeat = 1 };
+
 // How the computer seats choose their cards: by the fixed rule list, or by playing ahead.
 enum class Strength : std::uint8_t { Standard, Strong };
 
 struct GameState {
     // The card table, indexed by card number 0..125 (1..108 playing cards, 120..123 markers).
-    std::array<int, CardSlots> CardColor{};
-    std::array<int, CardSlots> CardValue{};
+    std::array<ColorCode, CardSlots> CardColor{};
+    std::array<ValueCode, CardSlots> CardValue{};
     int LastImageIndex = LastMarkerImage;
 
     // Seats and hands. Hand[s][1..HandCount[s]] are in use; position 0 is never used.
@@ -116,9 +152,11 @@ struct GameState {
     int FollowingSeat = 0;
     TurnOrder Direction = TurnOrder::Forward;
     int TableCard = 0;
-    int TableColor = ColorRed;
+    ColorCode TableColor = ColorCode::Red;
     int PlayedCard = 0;
     int PickedCard = -1;
+    // While a person's wild card waits for its colour: the card's value negated (4 after a +4,
+    // 5 after a colour change); 0 otherwise.
     int ColorWait = 0;
 
     // Flags and settings.
@@ -126,7 +164,7 @@ struct GameState {
     bool BoardWait = false;  // the deal is over: only a click on the table acts, and redeals
     bool GameOver = false;
     bool AutoBusy = false;  // the computer is playing: clicks on the table do nothing
-    int StartMode = -1;     // -1: a random seat starts; 1: the first seat in play
+    StartChoice StartMode = StartChoice::RandomSeat;
     bool SoundOn = true;
     int OptionsOpen = OptionsClosed;  // the seat whose option box is open
     // "Computer Strength" of the Options menu: every computer seat plays at it.
@@ -156,9 +194,11 @@ struct GameState {
     // Bumped by every new deal, so that a paused driver notices its deal is gone.
     std::uint32_t DealSerial = 0;
 
-    int& CountByValue(int seat, int value) { return CountByValueStore[seat][value - MinValue]; }
-    int CountByValue(int seat, int value) const {
-        return CountByValueStore[seat][value - MinValue];
+    int& CountByValue(int seat, ValueCode value) {
+        return CountByValueStore[seat][Rank(value) - MinValue];
+    }
+    int CountByValue(int seat, ValueCode value) const {
+        return CountByValueStore[seat][Rank(value) - MinValue];
     }
 
     bool IsAuto(int seat) const { return Seats[seat].Auto; }
@@ -167,10 +207,10 @@ struct GameState {
 
     // The seat, about to take one card that answers no attack, lacks the table's colour and value.
     void NoteLack(int seat) {
-        const int value = CardValue[TableCard];
+        const ValueCode value = CardValue[TableCard];
         const bool wild = PendingDraw[seat] == 1;
-        NoteLack(seat, CardsWhere([&](int color, int v) {
-                     return color == TableColor || v == value || (wild && color == ColorAny);
+        NoteLack(seat, CardsWhere([&](ColorCode color, ValueCode v) {
+                     return color == TableColor || v == value || (wild && color == ColorCode::Any);
                  }),
                  HandCount[seat], CardsPlayed[seat]);
     }
@@ -196,7 +236,7 @@ struct GameState {
         CountByValueStore[seat].fill(0);
         for (int i = 1; i <= HandCount[seat]; ++i) {
             const int card = Hand[seat][i];
-            ++CountByColor[seat][CardColor[card]];
+            ++CountByColor[seat][Index(CardColor[card])];
             ++CountByValue(seat, CardValue[card]);
         }
     }

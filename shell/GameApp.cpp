@@ -57,13 +57,22 @@ std::optional<QString> GameApp::Start() {
     sounds_.Preload({QLatin1String(SndTrade), QLatin1String(SndMup), QLatin1String(SndMenu),
                      QLatin1String(SndErr2), QLatin1String(SndSave), QLatin1String(SndPau),
                      QLatin1String(SndExit), QLatin1String(SndSndOn)});
-    // The Moves window exists before the first deal: the deal writes its log.
-    options_ = std::make_unique<MovesWindow>(engine_);
     help_ = std::make_unique<HelpViewer>();
     services_.SoundHook = [this](const QString& name) { sounds_.Play(name); };
-    services_.LogClearHook = [this] { options_->ClearLog(); };
+    // Until the Moves window is first shown its log is kept here and handed over then.
+    services_.LogClearHook = [this] {
+        if (options_) {
+            options_->ClearLog();
+        } else {
+            pendingLog_.clear();
+        }
+    };
     services_.LogAddHook = [this](const QString& line, Rgb color) {
-        options_->AddLogLine(line, color);
+        if (options_) {
+            options_->AddLogLine(line, color);
+        } else {
+            pendingLog_.emplace_back(line, color);
+        }
     };
     services_.RepaintHook = [this] {
         if (main_) main_->Refresh();
@@ -74,15 +83,14 @@ std::optional<QString> GameApp::Start() {
     };
 
     engine_.Load(pictures_.CardWidthMm(), pictures_.CardHeightMm());
-    options_->ApplySpeed();
-    // A remembered speed counts as a move of the slider.
-    options_->SpeedRange()->setValue(remembered_.Speed);
+    // The speed slider's position, remembered or its default, before the window exists.
+    engine_.SpeedChanged(remembered_.Speed, MovesWindow::SpeedMax);
 
     main_ = std::make_unique<TableWindow>(engine_, pictures_);
     main_->setWindowIcon(AboutForm::ProgramIcon());
-    options_->setWindowIcon(AboutForm::ProgramIcon());
     services_.DialogParent = main_.get();
     menus_ = new GameMenus(main_->menuBar(), main_.get());
+    statusBarAction_ = menus_->Action(QStringLiteral("StatusBarx"));
     about_ = new AboutForm(main_.get());
     statisticsView_ = new StatisticsWindow(main_.get());
     statisticsView_->ResetRequested = [this] { ResetStatistics(); };
@@ -98,14 +106,30 @@ std::optional<QString> GameApp::Start() {
 void GameApp::Show() {
     RestoreWindows();
     main_->show();
-    if (remembered_.MovesShown) options_->show();
+    if (remembered_.MovesShown) Moves()->show();
     shown_ = true;
+}
+
+MovesWindow* GameApp::Moves() {
+    if (options_ || !main_) return options_.get();
+    // Hidden by default, so it is built when first asked for, as it stood when the game started
+    // and with the log so far.
+    options_ = std::make_unique<MovesWindow>(engine_);
+    options_->setWindowIcon(AboutForm::ProgramIcon());
+    // A remembered speed counts as a move of the slider.
+    options_->SpeedRange()->setValue(remembered_.Speed);
+    if (!remembered_.MovesGeometry.isEmpty()) options_->restoreGeometry(remembered_.MovesGeometry);
+    for (const auto& [line, color] : pendingLog_)
+        options_->AddLogLine(line, color);
+    pendingLog_.clear();
+    pendingLog_.shrink_to_fit();
+    return options_.get();
 }
 
 void GameApp::RestoreWindows() {
     // A geometry that does not fit this screen any more is left to the window manager.
     if (!remembered_.TableGeometry.isEmpty()) main_->restoreGeometry(remembered_.TableGeometry);
-    if (!remembered_.MovesGeometry.isEmpty()) options_->restoreGeometry(remembered_.MovesGeometry);
+    statisticsView_->RestorePlace(remembered_.StatisticsGeometry);
 }
 
 RememberedSettings GameApp::CurrentSettings() const {
@@ -116,6 +140,8 @@ RememberedSettings GameApp::CurrentSettings() const {
         now.MovesShown = options_->isVisible();
         now.MovesGeometry = options_->saveGeometry();
     }
+    if (statisticsView_ && statisticsView_->Placed())
+        now.StatisticsGeometry = statisticsView_->saveGeometry();
     if (main_) {
         now.TableGeometry = main_->saveGeometry();
         now.StatusBarShown = main_->StatusBarShown();
@@ -166,9 +192,8 @@ void GameApp::WireMenus() {
 void GameApp::SyncShell() {
     if (menus_) {
         menus_->Sync(engine_.Table);
-        QAction* statusBar = menus_->Action(QStringLiteral("StatusBarx"));
-        if (main_ && statusBar->isChecked() != main_->StatusBarShown())
-            statusBar->setChecked(main_->StatusBarShown());
+        if (main_ && statusBarAction_->isChecked() != main_->StatusBarShown())
+            statusBarAction_->setChecked(main_->StatusBarShown());
     }
     if (options_) options_->Refresh();
     // Kept as soon as they change, so that a crash later in the run does not lose them.
@@ -186,9 +211,10 @@ void GameApp::NewDeal() {
 }
 
 void GameApp::ShowLog() {
-    options_->show();
-    options_->raise();
-    options_->activateWindow();
+    MovesWindow* moves = Moves();
+    moves->show();
+    moves->raise();
+    moves->activateWindow();
 }
 
 void GameApp::ShowStatistics() {

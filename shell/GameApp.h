@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "AutoTurns.h"
 #include "Engine.h"
@@ -19,6 +21,8 @@
 #include "SoundPlayer.h"
 #include "Statistics.h"
 #include "StatisticsFile.h"
+
+class QAction;
 
 namespace tolvanis {
 
@@ -60,7 +64,8 @@ class GameApp : public QObject {
     SoundPlayer& Sounds() { return sounds_; }
     const PictureSet& Pictures() const { return pictures_; }
     TableWindow* Table() const { return main_.get(); }
-    MovesWindow* Moves() const { return options_.get(); }
+    // The Moves window, built when first asked for (null before Start()).
+    MovesWindow* Moves();
     GameMenus* Menus() const { return menus_; }
     HelpViewer* Help() const { return help_.get(); }
     StatisticsWindow* StatisticsView() const { return statisticsView_; }
@@ -113,11 +118,13 @@ class GameApp : public QObject {
     AutoTurns driver_{engine_};
     SoundPlayer sounds_;
     // Declared before the table window so that it outlives it: the table's last events may
-    // still log.
+    // still log. Built when first shown; until then the log waits in pendingLog_.
     std::unique_ptr<MovesWindow> options_;
+    std::vector<std::pair<QString, Rgb>> pendingLog_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<TableWindow> main_;
     GameMenus* menus_ = nullptr;                  // owned by the table window
+    QAction* statusBarAction_ = nullptr;          // found once: every repaint checks it
     AboutForm* about_ = nullptr;                  // owned by the table window
     StatisticsWindow* statisticsView_ = nullptr;  // owned by the table window
     bool closing_ = false;

@@ -92,6 +92,20 @@ GameMenus::GameMenus(QMenuBar* bar, QObject* parent) : QObject(parent) {
         });
     }
 
+    const std::pair<const char*, bool MenuItems::*> checks[] = {
+        {"TwoPlayer", &MenuItems::TwoPlayerChecked},
+        {"ThreePlayer", &MenuItems::ThreePlayerChecked},
+        {"FourPlayer", &MenuItems::FourPlayerChecked},
+        {"RandomStart", &MenuItems::RandomStartChecked},
+        {"FirstPlayerStart", &MenuItems::FirstPlayerStartChecked},
+        {"SoundOnx", &MenuItems::SoundOnChecked},
+        {"StandardStrength", &MenuItems::StandardStrengthChecked},
+        {"StrongStrength", &MenuItems::StrongStrengthChecked},
+    };
+    for (const auto& [name, checked] : checks)
+        checks_.push_back({Action(QLatin1String(name)), checked});
+    abort_ = Action(QStringLiteral("M_Abort"));
+    opts_ = Action(QStringLiteral("M_Opts"));
     Sync(Board{});
 }
 
@@ -174,22 +188,12 @@ void GameMenus::AddSeparator(QMenu* menu, const char* name) {
 
 void GameMenus::Sync(const Board& board) {
     const MenuItems& m = board.Menu;
-    const std::pair<const char*, bool> checks[] = {
-        {"TwoPlayer", m.TwoPlayerChecked},
-        {"ThreePlayer", m.ThreePlayerChecked},
-        {"FourPlayer", m.FourPlayerChecked},
-        {"RandomStart", m.RandomStartChecked},
-        {"FirstPlayerStart", m.FirstPlayerStartChecked},
-        {"SoundOnx", m.SoundOnChecked},
-        {"StandardStrength", m.StandardStrengthChecked},
-        {"StrongStrength", m.StrongStrengthChecked},
-    };
-    for (const auto& [name, checked] : checks) {
-        QAction* action = Action(QLatin1String(name));
-        if (action->isChecked() != checked) action->setChecked(checked);
+    for (const CheckedBy& c : checks_) {
+        const bool checked = m.*c.Checked;
+        if (c.Action->isChecked() != checked) c.Action->setChecked(checked);
     }
-    Action(QStringLiteral("M_Abort"))->setEnabled(m.AbortEnabled);
-    Action(QStringLiteral("M_Opts"))->setEnabled(m.OptsEnabled);
+    abort_->setEnabled(m.AbortEnabled);
+    opts_->setEnabled(m.OptsEnabled);
 }
 
 }  // namespace tolvanis

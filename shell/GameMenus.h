@@ -13,6 +13,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -20,6 +22,7 @@ class QMenuBar;
 namespace tolvanis {
 
 class Board;
+struct MenuItems;
 
 class GameMenus : public QObject {
     Q_OBJECT
@@ -58,6 +61,15 @@ class GameMenus : public QObject {
     // The menu entry each command sits under, up to the menu bar.
     QHash<const QAction*, QAction*> parentEntry_;
     bool placing_ = false;
+
+    // Sync runs on every repaint: what it sets is found once, when the menus are built.
+    struct CheckedBy {
+        QAction* Action;
+        bool MenuItems::*Checked;
+    };
+    std::vector<CheckedBy> checks_;
+    QAction* abort_ = nullptr;
+    QAction* opts_ = nullptr;
 };
 
 }  // namespace tolvanis

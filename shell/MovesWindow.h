@@ -1,5 +1,6 @@
-// The second window, "Moves": the score table, the play-speed slider and the moves log. It lives
-// from start-up to the end of the run; closing it only hides it, so the log and the totals stay.
+// The second window, "Moves": the score table, the play-speed slider and the moves log. It is
+// built when first shown and lives to the end of the run; closing it only hides it, so the log
+// and the totals stay.
 // It keeps no game state: the totals are read from the engine on every Refresh, the slider
 // writes the engine's pause, and the log is the picture list fed through the log services.
 //

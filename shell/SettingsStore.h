@@ -1,5 +1,5 @@
 // What the game remembers from one run to the next: the start settings of the game (computer
-// strength included), the play speed, whether the status bar shows, and where both windows stood.
+// strength included), the play speed, whether the status bar shows, and where the windows stood.
 // Kept in an INI file in the user's configuration folder through QSettings.
 //
 // A missing file is a first start and gives the defaults silently. A file that cannot be read or
@@ -32,6 +32,8 @@ struct RememberedSettings {
     QByteArray TableGeometry;
     QByteArray MovesGeometry;
     bool MovesShown = false;
+    // Only once the Statistics window has been opened; it always starts closed.
+    QByteArray StatisticsGeometry;
 
     bool operator==(const RememberedSettings&) const = default;
 };

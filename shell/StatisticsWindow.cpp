@@ -51,7 +51,25 @@ void StatisticsWindow::Show(const Statistics& statistics) {
             grid_->setItem(r, c, item);
         }
     }
-    adjustSize();
+    // Fitted to the rows the first time; after that it only grows when they need more room, so
+    // a size the player chose (in this run or the last) stays.
+    if (sized_) {
+        resize(size().expandedTo(sizeHint()));
+    } else {
+        adjustSize();
+        sized_ = true;
+    }
+}
+
+void StatisticsWindow::RestorePlace(const QByteArray& geometry) {
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) return;
+    sized_ = true;
+    placed_ = true;
+}
+
+void StatisticsWindow::showEvent(QShowEvent* event) {
+    placed_ = true;
+    QDialog::showEvent(event);
 }
 
 }  // namespace tolvanis

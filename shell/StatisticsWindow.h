@@ -24,6 +24,12 @@ class StatisticsWindow : public QDialog {
     // Shows these statistics.
     void Show(const Statistics& statistics);
 
+    // Puts the window back where it was left, at the size it had (QWidget::saveGeometry());
+    // what cannot be read leaves the window to open at its own size.
+    void RestorePlace(const QByteArray& geometry);
+    // Whether it has a place of its own to keep: opened in this run or brought back from the last.
+    bool Placed() const { return placed_; }
+
     // Called by the Reset button; the application asks first and shows the outcome.
     std::function<void()> ResetRequested;
 
@@ -31,10 +37,16 @@ class StatisticsWindow : public QDialog {
     QLabel* Played() const { return played_; }
     QPushButton* ResetButton() const { return reset_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QLabel* played_ = nullptr;
     QTableWidget* grid_ = nullptr;
     QPushButton* reset_ = nullptr;
+    // A size fitted to the rows or brought back from the last run.
+    bool sized_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace tolvanis

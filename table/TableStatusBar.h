@@ -1,6 +1,7 @@
 // The status bar under the table: whose turn it is and what they must do, the seats' card
 // counts, the colour to follow and the points, in words the engine worked out (StatusLine.h).
-// It only displays them; the table above keeps its own size and captions.
+// It only displays them; the table above keeps its own size and captions. In a narrow window the
+// turn and then the colour are cut short, so that the counts and the points stay whole.
 #pragma once
 
 #include <QStatusBar>

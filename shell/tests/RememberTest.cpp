@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "GameHarness.h"
+#include "StatisticsWindow.h"
 
 using namespace tolvanis;
 using namespace tolvanis::testing;
@@ -52,6 +53,7 @@ class RememberTest : public QObject {
 
     void settingsComeBackAfterARestart() {
         QPoint tablePlace, movesPlace;
+        QRect statisticsPlace;
         {
             GameHarness g(5, Path());
             g.Choose("TwoPlayer");
@@ -65,6 +67,10 @@ class RememberTest : public QObject {
             g.Moves()->move(300, 200);
             tablePlace = g.app->Table()->pos();
             movesPlace = g.Moves()->pos();
+            g.Choose("Statisticsx");
+            StatisticsWindow* statistics = g.app->StatisticsView();
+            statistics->setGeometry(QRect(QPoint(250, 120), statistics->size() + QSize(60, 40)));
+            statisticsPlace = statistics->geometry();
             g.Choose("M_Exit");
         }
         GameHarness g(5, Path());
@@ -83,6 +89,9 @@ class RememberTest : public QObject {
         QVERIFY(g.Moves()->isVisible());
         QCOMPARE(g.app->Table()->pos(), tablePlace);
         QCOMPARE(g.Moves()->pos(), movesPlace);
+        // Opened again, the Statistics window stands where it was left, at the size it had.
+        g.Choose("Statisticsx");
+        QCOMPARE(g.app->StatisticsView()->geometry(), statisticsPlace);
     }
 
     void aSettingIsKeptAsSoonAsItChanges() {

@@ -1,6 +1,7 @@
 // The status bar under the table: off by default, so the window is as designed; shown from the
 // menu it is added below the table, which keeps its size and captions; it says what the engine's
-// words say and follows the game; whether it shows is remembered.
+// words say and follows the game; at the window's own width its figures stay whole; whether it
+// shows is remembered.
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +73,28 @@ class StatusBarTest : public QObject {
         QVERIFY(
             Part(g, 0).endsWith(QStringLiteral("(Auto/Pause): click the table to let it play")));
         QCOMPARE(Part(g, 1), StatusOf(g.St()).Cards);
+    }
+
+    void theFiguresStayWholeAtTheDefaultWidth() {
+        GameHarness g(5);
+        TableWindow* window = g.app->Table();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        const int width = window->width();
+        g.Choose("StatusBarx");
+        TableStatusBar* bar = window->StatusBar();
+        // About the widest the bar gets in play: a long turn, big hands, three-figure points.
+        bar->Show({QStringLiteral("p2 (Auto/NoPause): click the table to let it play"),
+                   QStringLiteral("cards: p1 14  p2 22  p3 19  p4 31"),
+                   QStringLiteral("colour to follow: yellow (named)"),
+                   QStringLiteral("points: p1 480  p2 365  p3 499  p4 612")});
+        // The turn gives up its room; the counts and the points stay whole inside the window.
+        const auto whole = [bar](int i) {
+            const QLabel* part = bar->Part(i);
+            return bar->rect().contains(part->geometry()) &&
+                   part->width() >= part->sizeHint().width();
+        };
+        QTRY_VERIFY(whole(1) && whole(3));
+        QCOMPARE(window->width(), width);
     }
 
     void rememberedAcrossARestart() {
