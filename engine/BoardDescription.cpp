@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CardWords.h"
 #include "Engine.h"
 
 namespace tolvanis {
@@ -47,23 +48,9 @@ QString ColorWord(ColorCode color) {
 
 QString CardName(const GameState& s, int card) {
     const ValueCode value = s.CardValue[card];
-    if (value == ValueCode::Plus4) return QStringLiteral("wild +4");
-    if (value == ValueCode::ColorChange) return QStringLiteral("wild color change");
-    QString kind;
-    switch (value) {
-        case ValueCode::Skip:
-            kind = QStringLiteral("skip");
-            break;
-        case ValueCode::Reverse:
-            kind = QStringLiteral("reverse");
-            break;
-        case ValueCode::Plus2:
-            kind = QStringLiteral("+2");
-            break;
-        default:
-            kind = QString::number(Rank(value));
-            break;
-    }
+    const char* word = WordsOf(value).Spoken;
+    if (IsWild(value)) return QLatin1String(word);
+    const QString kind = word ? QString(QLatin1String(word)) : QString::number(Rank(value));
     return ColorWord(s.CardColor[card]) + QLatin1Char(' ') + kind;
 }
 

@@ -2,21 +2,13 @@
 
 #include <array>
 
+#include "CardWords.h"
 #include "Engine.h"
 #include "Texts.h"
 
 namespace tolvanis {
 
 namespace {
-
-// Action cards carry the negative values -2..-6; their log words by -value.
-const std::array<QString, 7> ActionWords{QString(),
-                                         QString(),
-                                         QStringLiteral("<+2>"),
-                                         QStringLiteral("<skip-next-turn>"),
-                                         QStringLiteral("<+4>"),
-                                         QStringLiteral("<color-change>"),
-                                         QStringLiteral("<reverse-direction>")};
 
 QLatin1String OwedCaption(int n) {
     if (n == 4) return QLatin1String(MsgTake4);
@@ -27,9 +19,8 @@ QLatin1String OwedCaption(int n) {
 }  // namespace
 
 QString TablePresenter::MoveText(ValueCode value) const {
-    const int rank = Rank(value);
-    if (rank <= -2 && rank >= -6) return ActionWords[-rank];
-    return engine_.Str(rank);
+    if (const char* word = WordsOf(value).Log) return QLatin1String(word);
+    return engine_.Str(Rank(value));
 }
 
 void TablePresenter::Show(const MoveEvent& e) {
