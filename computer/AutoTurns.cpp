@@ -24,7 +24,7 @@ StrongPlayer& AutoTurns::Strong() {
 }
 
 std::optional<int> AutoTurns::ChosenElsewhere(int seat) {
-    namedColor_ = 0;
+    namedColor_ = ColorCode::None;
     std::optional<StrongMove> move;
     if (forced_) {
         move = forced_;
@@ -69,13 +69,16 @@ bool AutoTurns::PlayOneTurn() {
     if (const std::optional<int> chosen = ChosenElsewhere(p)) {
         s.PickedCard = card = *chosen;
         if (owed == 0) s.PlayedCard = card;
-    } else if (owed > 0) {
-        // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
-        FindFirstOfValue(s, p, -owed);
-        if (s.PickedCard > 0) card = s.PickedCard;
     } else {
-        ChooseCardFor(s, p);
-        s.PlayedCard = card = s.PickedCard;
+        if (owed > 0) {
+            // Owed cards are answered only by a card of the same kind; a pending 1 finds nothing.
+            FindFirstOfValue(s, p, AttackOwing(owed));
+            if (s.PickedCard > 0) card = s.PickedCard;
+        } else {
+            ChooseCardFor(s, p);
+            s.PlayedCard = card = s.PickedCard;
+        }
+        NoteListChoice(s, p, card);
     }
 
     if (card == -1) {
@@ -109,16 +112,18 @@ void AutoTurns::ChooseColor(int seat) {
     engine_.NameColor(seat, ColorFor(seat), Mover::Computer);
 }
 
-int AutoTurns::ColorFor(int seat) {
+ColorCode AutoTurns::ColorFor(int seat) {
     GameState& s = engine_.State;
     // The colour chosen together with the card, when it was weighed with it.
-    const int color = namedColor_;
-    namedColor_ = 0;
-    if (color >= ColorRed && color <= ColorYellow) {
+    const ColorCode color = namedColor_;
+    namedColor_ = ColorCode::None;
+    if (IsPlayColor(color)) {
         s.FindFollowingSeat();
         return color;
     }
-    return ColorToName(s, seat);
+    const ColorCode named = ColorToName(s, seat);
+    NoteListColor(s, seat, named);
+    return named;
 }
 
 void AutoTurns::LetEventsRun() {

@@ -23,7 +23,7 @@ class AutoTurns : public AutoPlayer {
 
     void RunAutoTurns() override;
     // The colour a computer seat names after its +4 or colour change, and naming it.
-    int ColorFor(int seat);
+    ColorCode ColorFor(int seat);
     void ChooseColor(int seat);
     // The pause between two turns: DelayFactor x DelayUnits event-processing passes.
     void WaitPlaySpeed();
@@ -71,7 +71,7 @@ class AutoTurns : public AutoPlayer {
     std::array<std::optional<Strength>, SeatSlots> seatStrength_{};
     std::unique_ptr<StrongPlayer> strong_;
     std::optional<StrongMove> forced_;
-    int namedColor_ = 0;
+    ColorCode namedColor_ = ColorCode::None;
     std::int64_t sliceStart_ = -1;  // when events last ran at the fast end; -1: run them now
 };
 

@@ -4,7 +4,7 @@
 
 namespace tolvanis {
 
-void FindFirstOfValue(GameState& s, int seat, int value) {
+void FindFirstOfValue(GameState& s, int seat, ValueCode value) {
     s.PickedCard = -1;
     for (int i = 1; i <= s.HandCount[seat]; ++i) {
         const int card = s.Hand[seat][i];
@@ -15,15 +15,15 @@ void FindFirstOfValue(GameState& s, int seat, int value) {
     }
 }
 
-void FindHighestOfColor(GameState& s, int seat, int color) {
+void FindHighestOfColor(GameState& s, int seat, ColorCode color) {
     s.PickedCard = -1;
     // Action cards carry negative values, so any number card of the colour outranks them, and
     // among them the +2 outranks the skip, which outranks the reverse. Ties keep the earlier card.
     int best = -99;
     for (int i = 1; i <= s.HandCount[seat]; ++i) {
         const int card = s.Hand[seat][i];
-        if (s.CardColor[card] == color && s.CardValue[card] > best) {
-            best = s.CardValue[card];
+        if (s.CardColor[card] == color && Rank(s.CardValue[card]) > best) {
+            best = Rank(s.CardValue[card]);
             s.PickedCard = card;
         }
     }
@@ -39,25 +39,25 @@ void FindHighestOfColor(GameState& s, int seat, int color) {
 }
 
 void ChooseCard(GameState& s, int seat) {
-    const int tc = s.TableColor;
-    const int tv = s.CardValue[s.TableCard];
-    const int nc = s.CountByColor[seat][tc];
+    const ColorCode tc = s.TableColor;
+    const ValueCode tv = s.CardValue[s.TableCard];
+    const int nc = s.CountByColor[seat][Index(tc)];
     const int nv = s.CountByValue(seat, tv);
 
     // 0: the last card goes if it can end the deal, whatever the legality test would say of an
     // action card; one that cannot follow falls through and ends at rule 5.
     if (s.HandCount[seat] == 1) {
         const int last = s.Hand[seat][1];
-        const int value = s.CardValue[last];
-        if (value == ValuePlus4 || value == ValuePlus2 || value == ValueColorChange || nc > 0 ||
-            nv > 0) {
+        const ValueCode value = s.CardValue[last];
+        if (value == ValueCode::Plus4 || value == ValueCode::Plus2 ||
+            value == ValueCode::ColorChange || nc > 0 || nv > 0) {
             s.PickedCard = last;
             return;
         }
     }
 
     // 1: answer a +2 or +4 with a card of the same kind rather than take the cards.
-    if (tv == ValuePlus4 || tv == ValuePlus2) {
+    if (tv == ValueCode::Plus4 || tv == ValueCode::Plus2) {
         FindFirstOfValue(s, seat, tv);
         if (s.PickedCard != -1) return;
     }
@@ -65,18 +65,18 @@ void ChooseCard(GameState& s, int seat) {
     // 2: the next seat is about to finish: change the colour on it, or make it take four.
     s.FindFollowingSeat();
     if (s.HandCount[s.FollowingSeat] == 1) {
-        FindFirstOfValue(s, seat, ValueColorChange);
-        if (s.PickedCard == -1) FindFirstOfValue(s, seat, ValuePlus4);
+        FindFirstOfValue(s, seat, ValueCode::ColorChange);
+        if (s.PickedCard == -1) FindFirstOfValue(s, seat, ValueCode::Plus4);
         if (s.PickedCard != -1) return;
     }
 
     // 3: a colour change is played as early as possible.
-    FindFirstOfValue(s, seat, ValueColorChange);
+    FindFirstOfValue(s, seat, ValueCode::ColorChange);
     if (s.PickedCard != -1) return;
 
     // 4: a +4 is only allowed without a card of the table colour.
     if (nc == 0) {
-        FindFirstOfValue(s, seat, ValuePlus4);
+        FindFirstOfValue(s, seat, ValueCode::Plus4);
         if (s.PickedCard != -1) return;
     }
 
@@ -87,7 +87,7 @@ void ChooseCard(GameState& s, int seat) {
     }
 
     // 6: the same action card as the one on the table.
-    for (const int kind : {ValueSkip, ValuePlus2, ValueReverse}) {
+    for (const ValueCode kind : {ValueCode::Skip, ValueCode::Plus2, ValueCode::Reverse}) {
         FindFirstOfValue(s, seat, kind);
         if (s.PickedCard != -1 && s.CardValue[s.PickedCard] == tv) return;
     }
@@ -110,33 +110,116 @@ void ChooseCard(GameState& s, int seat) {
     }
 }
 
-int ColorToName(GameState& s, int seat) {
+ColorCode ColorToName(GameState& s, int seat) {
     s.FindFollowingSeat();
     const int following = s.FollowingSeat;
-    int color = 0;
+    ColorCode color = ColorCode::None;
     if (s.HandCount[following] == 1) {
         // The next seat is about to finish: any other colour this seat can follow later.
-        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
+        for (ColorCode c : PlayColors) {
             FindHighestOfColor(s, seat, c);
-            if (c != s.TableColor && s.PickedCard != -1) color = c;
+            if (c != s.TableColor && s.PickedCard != -1) {
+                color = c;
+                break;
+            }
         }
         // Only cards of the table colour and no further wild card: the colour stays.
-        if (color == 0) color = s.TableColor;
+        if (color == ColorCode::None) color = s.TableColor;
     } else if (s.HandCount[seat] == 1) {
         color = s.CardColor[s.Hand[seat][1]];
-        if (color == ColorAny) color = ColorRed;
+        if (color == ColorCode::Any) color = ColorCode::Red;
     } else {
-        for (int c = ColorRed; c <= ColorYellow && color == 0; ++c) {
-            if (s.CountByColor[following][c] == 0) color = c;
+        for (ColorCode c : PlayColors) {
+            if (s.CountByColor[following][Index(c)] == 0) {
+                color = c;
+                break;
+            }
         }
-        if (color == 0) {
-            color = ColorRed;
-            for (int c = ColorGreen; c <= ColorYellow; ++c) {
-                if (s.CountByColor[seat][c] > s.CountByColor[seat][color]) color = c;
+        if (color == ColorCode::None) {
+            // The colour this seat holds most of; a tie goes to the earlier colour.
+            color = ColorCode::Red;
+            for (ColorCode c : PlayColors) {
+                if (s.CountByColor[seat][Index(c)] > s.CountByColor[seat][Index(color)]) color = c;
             }
         }
     }
     return color;
+}
+
+GameState::CardSet ShownLack(const GameState& s, int seat, int card) {
+    const ColorCode tc = s.TableColor;
+    const ValueCode tv = s.CardValue[s.TableCard];
+    const int owed = s.PendingDraw[seat];
+    const ColorCode color = card > 0 ? s.CardColor[card] : ColorCode::None;
+    const ValueCode value = card > 0 ? s.CardValue[card] : ValueCode::Marker;
+    // Kinds of card the list would have chosen before `card`, rule by rule.
+    bool noValueTv = false, noColorChange = false, noPlus4 = false, noColorTc = false;
+    int colorAbove = MaxValue;  // nothing of the table colour ranked above this value
+    bool firstOfValue = false;  // the first of its value in hand order: none of an earlier colour
+    [&] {
+        if (owed > 1) {  // owed cards: the first card of the same kind, or none
+            if (card > 0) firstOfValue = true;
+            return;
+        }
+        if (tv == ValueCode::Plus4 || tv == ValueCode::Plus2) {  // 1
+            if (value == tv) {
+                firstOfValue = true;
+                return;
+            }
+            noValueTv = true;
+        }
+        if (s.HandCount[s.SeatAfter(seat)] == 1) {  // 2
+            if (value == ValueCode::ColorChange) return;
+            noColorChange = true;
+            if (value == ValueCode::Plus4) return;
+            noPlus4 = true;
+        }
+        if (value == ValueCode::ColorChange) return;  // 3
+        noColorChange = true;
+        if (value == ValueCode::Plus4) {  // 4: only without the table colour
+            noColorTc = true;
+            return;
+        }
+        if (tv == ValueCode::Skip || tv == ValueCode::Plus2 || tv == ValueCode::Reverse) {  // 6
+            if (value == tv) {
+                firstOfValue = true;
+                return;
+            }
+            noValueTv = true;
+        }
+        // 8 and 9 play the highest of the table colour, 7 and 10 the first card of the table
+        // value; a card of both colour and value may be either.
+        if (color == tc && value != tv) colorAbove = Rank(value);
+        if (color != tc && value == tv) firstOfValue = true;
+    }();
+    return s.CardsWhere([&](ColorCode c, ValueCode v) {
+        return (owed > 1 && card == -1 && v == AttackOwing(owed)) || (noValueTv && v == tv) ||
+               (noColorChange && v == ValueCode::ColorChange) ||
+               (noPlus4 && v == ValueCode::Plus4) ||
+               (c == tc && (noColorTc || Rank(v) > colorAbove)) ||
+               (firstOfValue && v == value && c < color);
+    });
+}
+
+void NoteListChoice(GameState& s, int seat, int card) {
+    if (card > 0 && s.HandCount[seat] > 1) {
+        s.NoteLack(seat, ShownLack(s, seat, card), s.HandCount[seat] - 1, s.CardsPlayed[seat] + 1);
+    } else if (card == -1 && s.PendingDraw[seat] > 1) {
+        s.NoteLack(seat, ShownLack(s, seat, card), s.HandCount[seat], s.CardsPlayed[seat]);
+    }
+    // One card taken is noted as every seat's is, when it is taken.
+}
+
+void NoteListColor(GameState& s, int seat, ColorCode color) {
+    s.FindFollowingSeat();
+    const int next = s.FollowingSeat;
+    // With both hands above one card the list names the first colour the next seat lacks, or,
+    // with all four in that hand, this seat's own most held colour: the next seat holds at most
+    // three colours in three cards.
+    const int held = s.HandCount[next];
+    if (next == seat || held <= 1 || held >= 4 || s.HandCount[seat] <= 1) return;
+    s.NoteLack(next, s.CardsWhere([color](ColorCode c, ValueCode) { return c == color; }), held,
+               s.CardsPlayed[next]);
 }
 
 }  // namespace tolvanis

@@ -21,10 +21,20 @@
 namespace tolvanis {
 
 void ChooseCard(GameState& s, int seat);
-void FindFirstOfValue(GameState& s, int seat, int value);
-void FindHighestOfColor(GameState& s, int seat, int color);
+void FindFirstOfValue(GameState& s, int seat, ValueCode value);
+void FindHighestOfColor(GameState& s, int seat, ColorCode color);
 // The colour a computer seat names after its +4 or colour change, the card already played:
 // one the next seat lacks, or, with the next seat about to finish, another one this seat holds.
-int ColorToName(GameState& s, int seat);
+ColorCode ColorToName(GameState& s, int seat);
+
+// What a seat that follows the list shows by choosing `card` (-1: taking what it owes) before
+// the move is made: the cards its hand held none of, or the list would have chosen differently.
+// Reads only what every seat sees: the table, the card, the hand sizes and what is owed.
+GameState::CardSet ShownLack(const GameState& s, int seat, int card);
+// Notes that, once everybody knows the seat plays by the list (GameState::Lacks).
+void NoteListChoice(GameState& s, int seat, int card);
+// The colour the list named shows which colour the next seat lacks, when that seat cannot hold
+// all four.
+void NoteListColor(GameState& s, int seat, ColorCode color);
 
 }  // namespace tolvanis

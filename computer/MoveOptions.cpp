@@ -16,10 +16,10 @@ void Add(const GameState& s, int seat, int card, std::vector<StrongMove>& out) {
     if (std::any_of(out.begin(), out.end(), alike)) return;
     // The last card ends the deal at once: the colour it would name never counts.
     if (!IsWild(s.CardValue[card]) || s.HandCount[seat] == 1) {
-        out.push_back({card, IsWild(s.CardValue[card]) ? ColorRed : 0});
+        out.push_back({card, IsWild(s.CardValue[card]) ? ColorCode::Red : ColorCode::None});
         return;
     }
-    for (int c = ColorRed; c <= ColorYellow; ++c)
+    for (ColorCode c : PlayColors)
         out.push_back({card, c});
 }
 
@@ -32,7 +32,7 @@ std::vector<StrongMove> MoveOptions(const GameState& s, int seat) {
         if (CanPlay(s, seat, card, Mover::Computer)) Add(s, seat, card, out);
     }
     const int owed = s.PendingDraw[seat];
-    if (CanTake(s, seat, owed > 0 ? owed : 1)) out.push_back({-1, 0});
+    if (CanTake(s, seat, owed > 0 ? owed : 1)) out.push_back({-1, ColorCode::None});
     return out;
 }
 

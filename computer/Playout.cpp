@@ -16,7 +16,7 @@ void Take(GameState& s, int seat, int n) {
 }
 
 // The card is down; false when it emptied the hand and ended the deal.
-bool Play(GameState& s, int seat, int card, int color) {
+bool Play(GameState& s, int seat, int card, ColorCode color) {
     MoveCardToTable(s, seat, card);
     // Taking a card out of a hand keeps the rest in hand order.
     s.RecountHand(seat);
@@ -31,7 +31,7 @@ bool Play(GameState& s, int seat, int card, int color) {
         s.CurrentSeat = s.SeatAfter(s.CurrentSeat);
     }
     if (kind.NamesColor) {
-        if (color < ColorRed || color > ColorYellow) color = ColorToName(s, seat);
+        if (!IsPlayColor(color)) color = ColorToName(s, seat);
         s.TableColor = color;
     }
     return true;
@@ -42,7 +42,7 @@ bool Play(GameState& s, int seat, int card, int color) {
 PlayoutResult PlayOut(GameState& s, StrongMove first) {
     PlayoutResult r;
     int card = first.Card;
-    int color = first.Color;
+    ColorCode color = first.Color;
     for (;;) {
         const int seat = s.CurrentSeat;
         const int owed = s.PendingDraw[seat];
@@ -63,9 +63,9 @@ PlayoutResult PlayOut(GameState& s, StrongMove first) {
         const int next = s.CurrentSeat = s.SeatAfter(s.CurrentSeat);
         // Whoever owes cards answers with the first card of the same kind, or takes them; a seat
         // with nothing to play owes one card.
-        color = 0;
+        color = ColorCode::None;
         if (s.PendingDraw[next] > 0) {
-            FindFirstOfValue(s, next, -s.PendingDraw[next]);
+            FindFirstOfValue(s, next, AttackOwing(s.PendingDraw[next]));
         } else {
             ChooseCard(s, next);
             if (s.PickedCard == -1) s.PendingDraw[next] = 1;

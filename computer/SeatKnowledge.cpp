@@ -35,7 +35,7 @@ SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat) {
             const GameState::Lack& lack = s.Lacks[other][k % GameState::LacksKept];
             const int kept = std::min(hiddenInHand_[other],
                                       lack.Held - (s.CardsPlayed[other] - lack.Played) - seen);
-            if (kept > 0) lacks_[other].push_back({lack.Color, lack.Value, kept, lack.Wild});
+            if (kept > 0) lacks_[other].push_back({lack.Without, kept});
         }
     }
     // The pile is the table card, then the unseen cards, then the played ones in the order
@@ -65,10 +65,7 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
         for (int slot = 0; slot < most && next < deck.size(); ++slot) {
             const auto fits = [&](int card) {
                 for (const Lack& lack : lacks) {
-                    if (slot < lack.Cards && (world.CardColor[card] == lack.Color ||
-                                              world.CardValue[card] == lack.Value ||
-                                              (lack.Wild && world.CardColor[card] == ColorAny)))
-                        return false;
+                    if (slot < lack.Cards && lack.Without[std::size_t(card)]) return false;
                 }
                 return true;
             };

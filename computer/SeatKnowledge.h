@@ -5,10 +5,9 @@
 // and are taken from its front again, it also knows where every played card is now. Everything
 // else (the other hands' unseen cards and the order of the pile's unseen front) is hidden: the
 // knowledge is built without reading it, and a made-up deal deals those cards at random, but
-// to fit what the seats showed they lack: a seat that took a card for want of one that follows
-// still holds, of the cards it held then, at least as many as it has not played since, and none
-// of them is of the colour or value it could not follow, nor a wild card when it had been told
-// that it had nothing to play (the rule list that tells it plays any wild card).
+// to fit what the seats showed they lack (GameState::Lacks): a seat that showed it held none of
+// some cards still holds, of the cards it held then, at least as many as it has not played
+// since, and none of them is one of those cards.
 #pragma once
 
 #include <array>
@@ -33,12 +32,10 @@ class SeatKnowledge {
     // Played cards another seat has taken back and holds now.
     const std::vector<int>& SeenInHand(int seat) const { return seenInHand_[seat]; }
 
-    // A colour and a value that the first `Cards` unseen cards of a seat's hand cannot have.
+    // Cards that none of the first `Cards` unseen cards of a seat's hand can be.
     struct Lack {
-        int Color = 0;
-        int Value = 0;
+        GameState::CardSet Without;
         int Cards = 0;
-        bool Wild = false;  // nor a wild card
     };
     const std::vector<Lack>& Lacks(int seat) const { return lacks_[seat]; }
 

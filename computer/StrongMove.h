@@ -6,7 +6,7 @@ namespace tolvanis {
 
 struct StrongMove {
     int Card = -1;
-    int Color = 0;  // 1..4 after a wild card, 0 otherwise
+    ColorCode Color = ColorCode::None;  // the colour named after a wild card
     bool operator==(const StrongMove&) const = default;
 };
 

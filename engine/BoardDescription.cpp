@@ -30,15 +30,15 @@ DescribedItem Place(DescribedItem item, const Board& t) {
 
 }  // namespace
 
-QString ColorWord(int color) {
+QString ColorWord(ColorCode color) {
     switch (color) {
-        case ColorRed:
+        case ColorCode::Red:
             return QStringLiteral("red");
-        case ColorGreen:
+        case ColorCode::Green:
             return QStringLiteral("green");
-        case ColorBlue:
+        case ColorCode::Blue:
             return QStringLiteral("blue");
-        case ColorYellow:
+        case ColorCode::Yellow:
             return QStringLiteral("yellow");
         default:
             return {};
@@ -46,32 +46,32 @@ QString ColorWord(int color) {
 }
 
 QString CardName(const GameState& s, int card) {
-    const int value = s.CardValue[card];
-    if (value == ValuePlus4) return QStringLiteral("wild +4");
-    if (value == ValueColorChange) return QStringLiteral("wild color change");
+    const ValueCode value = s.CardValue[card];
+    if (value == ValueCode::Plus4) return QStringLiteral("wild +4");
+    if (value == ValueCode::ColorChange) return QStringLiteral("wild color change");
     QString kind;
     switch (value) {
-        case ValueSkip:
+        case ValueCode::Skip:
             kind = QStringLiteral("skip");
             break;
-        case ValueReverse:
+        case ValueCode::Reverse:
             kind = QStringLiteral("reverse");
             break;
-        case ValuePlus2:
+        case ValueCode::Plus2:
             kind = QStringLiteral("+2");
             break;
         default:
-            kind = QString::number(value);
+            kind = QString::number(Rank(value));
             break;
     }
     return ColorWord(s.CardColor[card]) + QLatin1Char(' ') + kind;
 }
 
-std::optional<ColorArea> ColorAreas::Find(int color) {
+std::optional<ColorArea> ColorAreas::Find(ColorCode color) {
     const GameState& s = engine_.State;
-    if (s.ColorWait < 1 || color < ColorRed || color > ColorYellow) return std::nullopt;
+    if (s.ColorWait < 1 || !IsPlayColor(color)) return std::nullopt;
     // Picker 1 holds the +4, picker 0 the colour change, as the click reads them.
-    const int picker = s.ColorWait == -ValuePlus4 ? 1 : 0;
+    const int picker = s.ColorWait == -Rank(ValueCode::Plus4) ? 1 : 0;
     const Board& t = engine_.Table;
     const auto key =
         std::make_pair(picker, t.ColorPickers[static_cast<std::size_t>(picker)].Picture);
@@ -81,15 +81,15 @@ std::optional<ColorArea> ColorAreas::Find(int color) {
         for (double y = ScanStep / 2; y < t.CardHeight; y += ScanStep) {
             for (double x = ScanStep / 2; x < t.CardWidth; x += ScanStep) {
                 const Rgb pixel = engine_.Sv().ColorAt(picker, x, y);
-                for (int c = ColorRed; c <= ColorYellow; ++c) {
-                    if (pixel == AreaPixel[static_cast<std::size_t>(c)])
-                        hits[static_cast<std::size_t>(c)].emplace_back(x, y);
+                for (ColorCode c : PlayColors) {
+                    if (pixel == AreaPixel[static_cast<std::size_t>(Index(c))])
+                        hits[static_cast<std::size_t>(Index(c))].emplace_back(x, y);
                 }
             }
         }
         std::array<std::optional<ColorArea>, 5> areas;
-        for (int c = ColorRed; c <= ColorYellow; ++c) {
-            const auto& points = hits[static_cast<std::size_t>(c)];
+        for (ColorCode c : PlayColors) {
+            const auto& points = hits[static_cast<std::size_t>(Index(c))];
             if (points.empty()) continue;
             ColorArea area{0, 0, t.CardWidth, t.CardHeight, 0, 0};
             double cx = 0, cy = 0;
@@ -113,11 +113,11 @@ std::optional<ColorArea> ColorAreas::Find(int color) {
                 [&](const auto& a, const auto& b) { return distance(a) < distance(b); });
             area.X = inside.first;
             area.Y = inside.second;
-            areas[static_cast<std::size_t>(c)] = area;
+            areas[static_cast<std::size_t>(Index(c))] = area;
         }
         known = found_.emplace(key, areas).first;
     }
-    return known->second[static_cast<std::size_t>(color)];
+    return known->second[static_cast<std::size_t>(Index(color))];
 }
 
 std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
@@ -128,9 +128,12 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
     for (int seat = 1; seat <= 4; ++seat) {
         const LabelItem& label = t.Message[static_cast<std::size_t>(seat)];
         if (label.Visible) {
-            items.push_back(Place(
-                {DescribedRole::Label, {ItemKind::Message, seat}, 0, label.Caption, SeatWord(seat)},
-                t));
+            items.push_back(Place({DescribedRole::Label,
+                                   {ItemKind::Message, seat},
+                                   ColorCode::None,
+                                   label.Caption,
+                                   SeatWord(seat)},
+                                  t));
         }
         if (t.PlayerBack[static_cast<std::size_t>(seat)].Visible && s.HandCount[seat] >= 1) {
             const QString name =
@@ -138,15 +141,19 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
                 QStringLiteral(", %1 %2, face down")
                     .arg(s.HandCount[seat])
                     .arg(s.HandCount[seat] == 1 ? QStringLiteral("card") : QStringLiteral("cards"));
-            items.push_back(
-                Place({DescribedRole::CoveredHand, {ItemKind::PlayerBack, seat}, 0, name, {}}, t));
+            items.push_back(Place({DescribedRole::CoveredHand,
+                                   {ItemKind::PlayerBack, seat},
+                                   ColorCode::None,
+                                   name,
+                                   {}},
+                                  t));
         }
         for (int i = 1; i <= s.HandCount[seat]; ++i) {
             const int card = s.Hand[seat][i];
             if (card <= 0 || !t.CardImage[static_cast<std::size_t>(card)].Visible) continue;
             items.push_back(Place({DescribedRole::Card,
                                    {ItemKind::CardImage, card},
-                                   0,
+                                   ColorCode::None,
                                    CardName(s, card),
                                    SeatWord(seat)},
                                   t));
@@ -155,7 +162,7 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
         if (lastCard.Visible) {
             items.push_back(Place({DescribedRole::Label,
                                    {ItemKind::LastCardLabel, seat - 1},
-                                   0,
+                                   ColorCode::None,
                                    lastCard.Caption.trimmed(),
                                    SeatWord(seat)},
                                   t));
@@ -164,7 +171,8 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
 
     if (t.CardImage[0].Visible) {
         const QString name = QStringLiteral("pile, %1 cards").arg(s.HandCount[0]);
-        items.push_back(Place({DescribedRole::Pile, {ItemKind::CardImage, 0}, 0, name, {}}, t));
+        items.push_back(
+            Place({DescribedRole::Pile, {ItemKind::CardImage, 0}, ColorCode::None, name, {}}, t));
     }
     const int tableCard = s.TableCard;
     if (tableCard > 0 && tableCard < CardSlots &&
@@ -172,10 +180,11 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
         QString name = QStringLiteral("table card ") + CardName(s, tableCard);
         if (const QString follow = ColorWord(s.TableColor); !follow.isEmpty())
             name += QStringLiteral(", color to follow ") + follow;
-        const DescribedItem card =
-            Place({DescribedRole::TableCard, {ItemKind::CardImage, tableCard}, 0, name, {}}, t);
+        const DescribedItem card = Place(
+            {DescribedRole::TableCard, {ItemKind::CardImage, tableCard}, ColorCode::None, name, {}},
+            t);
         items.push_back(card);
-        for (int c = ColorRed; c <= ColorYellow; ++c) {
+        for (ColorCode c : PlayColors) {
             const std::optional<ColorArea> area = areas.Find(c);
             if (!area) continue;
             DescribedItem pick{DescribedRole::ColorArea, card.Item, c, ColorWord(c),
@@ -188,9 +197,12 @@ std::vector<DescribedItem> DescribeBoard(Engine& engine, ColorAreas& areas) {
         }
     }
     if (t.GameStartClick.Visible) {
-        items.push_back(Place(
-            {DescribedRole::Label, {ItemKind::GameStartClick, 0}, 0, t.GameStartClick.Caption, {}},
-            t));
+        items.push_back(Place({DescribedRole::Label,
+                               {ItemKind::GameStartClick, 0},
+                               ColorCode::None,
+                               t.GameStartClick.Caption,
+                               {}},
+                              t));
     }
     return items;
 }

@@ -31,9 +31,9 @@ struct ColorArea {
 class ColorAreas {
   public:
     explicit ColorAreas(Engine& engine) : engine_(engine) {}
-    // The area of colour 1..4 on the picture the awaited colour is read from; nothing when no
+    // The area of a play colour on the picture the awaited colour is read from; nothing when no
     // colour is awaited or the picture has no pixel of it.
-    std::optional<ColorArea> Find(int color);
+    std::optional<ColorArea> Find(ColorCode color);
 
   private:
     Engine& engine_;
@@ -47,7 +47,7 @@ struct DescribedItem {
     DescribedRole Role = DescribedRole::Card;
     // The board item it stands for; a colour area stands on the table card.
     ItemRef Item;
-    int Color = 0;  // 1..4 for a colour area
+    ColorCode Color = ColorCode::None;  // set for a colour area
     QString Name;
     // Whose it is or what it is for, when the name alone does not say.
     QString Description;
@@ -62,7 +62,7 @@ struct DescribedItem {
 // "red 7", "blue skip", "green reverse", "yellow +2", "wild +4", "wild color change".
 QString CardName(const GameState& s, int card);
 // "red" .. "yellow"; empty for anything else.
-QString ColorWord(int color);
+QString ColorWord(ColorCode color);
 
 // The visible items of the table: seat by seat its label, its hand (face-up cards one by one,
 // or the covered hand as one) and its "LAST CARD" label; then the pile, the table card, the

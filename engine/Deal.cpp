@@ -28,6 +28,19 @@ constexpr int PileOffset = 1500;
 // Rounds of swaps over the whole deck in a shuffle.
 constexpr int ShufflePasses = 10;
 
+// A random start draws the seat that the search for the starting seat begins at, in tenths of a
+// seat: the uniform number spread over the four seats and shifted up by two tenths. So seat 0
+// (which the search takes as seat 1) comes up a fifth of the time, seats 1 to 3 a quarter each
+// and seat 4 a twentieth.
+constexpr int TenthsPerSeat = 10;
+constexpr int SeatsDrawn = 4;
+constexpr int DrawShiftTenths = 2;
+
+int DrawStartSearchSeat(double rnd) {
+    const int seat = Int((rnd * (SeatsDrawn * TenthsPerSeat) + DrawShiftTenths) / TenthsPerSeat);
+    return seat > 4 ? 4 : seat;
+}
+
 }  // namespace
 
 void Engine::StartNewDeal() {
@@ -185,7 +198,7 @@ void Engine::LayOutDeal() {
     // The table card is the first number card 1..9 of the pile; it moves to the pile's front.
     int found = 1;
     for (int pos = 1; pos <= s.HandCount[0] - 1; ++pos) {
-        if (s.CardValue[s.Hand[0][pos]] > 0) {
+        if (Rank(s.CardValue[s.Hand[0][pos]]) > 0) {
             found = pos;
             break;
         }
@@ -208,16 +221,16 @@ void Engine::LayOutDeal() {
 
 void Engine::ChooseStartingSeat() {
     GameState& s = State;
-    int seat = s.StartMode;
+    // The turn goes to the first seat in play at or after this one.
+    int seat = 1;
     if (!firstDealDone_) {
         // The first turn of a run goes to the lowest seat in play; the announcement says so.
         seat = 0;
         firstDealDone_ = true;
-    } else if (seat == -1) {
+    } else if (s.StartMode == StartChoice::RandomSeat) {
         services_.Randomize();
         do {
-            seat = Int((services_.Rnd() * 40 + 2) / 10);
-            if (seat > 4) seat = 4;
+            seat = DrawStartSearchSeat(services_.Rnd());
         } while (seat == s.CurrentSeat);
     }
     for (int guard = 0; guard < 8; ++guard) {
@@ -235,7 +248,7 @@ void Engine::ChooseStartingSeat() {
     }
     Table.Message[s.CurrentSeat].BackColor = Black;
     Table.Message[s.CurrentSeat].ForeColor = White;
-    LogMove(QStringLiteral("STARTS"), s.CurrentSeat, 0);
+    LogMove(QStringLiteral("STARTS"), s.CurrentSeat);
 }
 
 void Engine::GiveFirstTurn() {

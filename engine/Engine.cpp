@@ -19,22 +19,22 @@ Engine::Engine(Services& services) : services_(services) {
                  QStringLiteral("ANY")};
 }
 
-Rgb Engine::LogColor(int color) {
+Rgb Engine::LogColor(ColorCode color) {
     switch (color) {
-        case ColorRed:
+        case ColorCode::Red:
             return RgbOf(128, 0, 0);
-        case ColorGreen:
+        case ColorCode::Green:
             return RgbOf(0, 128, 0);
-        case ColorBlue:
+        case ColorCode::Blue:
             return RgbOf(0, 0, 128);
-        case ColorYellow:
+        case ColorCode::Yellow:
             return RgbOf(128, 128, 0);
         default:
             return Black;
     }
 }
 
-void Engine::LogMove(const QString& text, int seat, int color) {
+void Engine::LogMove(const QString& text, int seat, ColorCode color) {
     // Nobody reads the log in a simulation run; skip building its lines there.
     if (!services_.LogWanted()) return;
     if (seat == -1) {

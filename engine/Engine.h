@@ -72,11 +72,11 @@ class Engine {
     // --- Shared operations ----------------------------------------------------------------
     void RecountHand(int seat) { State.RecountHand(seat); }
     void FindFollowingSeat() { State.FindFollowingSeat(); }
-    void LogMove(const QString& text, int seat, int color);
+    void LogMove(const QString& text, int seat, ColorCode color = ColorCode::None);
     // A number as captions and log lines show it: a leading blank unless negative (" 7", "-3").
     QString Str(int n) const { return texts_.Number(n); }
     // The colour of a moves-log line for a card colour 1..4; black otherwise.
-    static Rgb LogColor(int color);
+    static Rgb LogColor(ColorCode color);
     void PlaySound(const char* name);
     // "p" + seat + ": " + text. Captions are rewritten on every move, so they are built once.
     QString SeatCaption(int seat, const QString& text) const {
@@ -123,12 +123,12 @@ class Engine {
 
     // --- The steps of a move, for a person's click and the computer's driver alike ----------
     // The colour a computer names after its wild card; a person's comes from a click.
-    using ColorChooser = std::function<int(int seat)>;
+    using ColorChooser = std::function<ColorCode(int seat)>;
     // The card is down: the deal may be over (true), then the table says so.
     bool DealEndsAfterCard(int seat, int card, Mover by);
     // What the card does: cards owed by the next seat, reverse, skip, the colour to name.
     void CardTakesEffect(int seat, int card, Mover by, const ColorChooser& chooseColor);
-    void NameColor(int seat, int color, Mover by);
+    void NameColor(int seat, ColorCode color, Mover by);
     // AdvanceTurn, and CurrentSeat moves on; false when the deal ended instead.
     bool PassTurn();
     // The seat about to move has nothing to play: it owes one card and its label says so.

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace tolvanis {
@@ -16,18 +17,46 @@ inline constexpr int DeckSize = 108;
 inline constexpr int HandSize = 7;
 inline constexpr int NumBacks = 7;
 
-inline constexpr int ColorRed = 1;
-inline constexpr int ColorGreen = 2;
-inline constexpr int ColorBlue = 3;
-inline constexpr int ColorYellow = 4;
-inline constexpr int ColorAny = 5;
+// A card's colour as the card table stores it. Any is the colour of the wild cards; None stands
+// where there is no colour (an empty slot, a log line without one).
+enum class ColorCode : int { None = 0, Red = 1, Green = 2, Blue = 3, Yellow = 4, Any = 5 };
 
-inline constexpr int ValuePlus2 = -2;
-inline constexpr int ValueSkip = -3;
-inline constexpr int ValuePlus4 = -4;
-inline constexpr int ValueColorChange = -5;
-inline constexpr int ValueReverse = -6;
-inline constexpr int ValueMarker = 99;  // colour markers, never dealt
+// The four colours a card can be played in and a wild card can name, in their order.
+inline constexpr std::array<ColorCode, 4> PlayColors{ColorCode::Red, ColorCode::Green,
+                                                     ColorCode::Blue, ColorCode::Yellow};
+
+// The colour's number: the index of per-colour arrays, and what logs and traces print.
+constexpr int Index(ColorCode c) {
+    return static_cast<int>(c);
+}
+constexpr bool IsPlayColor(ColorCode c) {
+    return c >= ColorCode::Red && c <= ColorCode::Yellow;
+}
+
+// A card's value: the number cards as ValueCode{0}..ValueCode{9}, the action and wild cards
+// below them, the colour markers far above.
+enum class ValueCode : int {
+    Reverse = -6,
+    ColorChange = -5,
+    Plus4 = -4,
+    Skip = -3,
+    Plus2 = -2,
+    Marker = 99,  // colour markers, never dealt
+};
+
+// The value's number. The computer ranks cards by it (every number card above every action card,
+// the +2 above the skip above the reverse); logs and traces print it.
+constexpr int Rank(ValueCode v) {
+    return static_cast<int>(v);
+}
+constexpr bool IsNumberCard(ValueCode v) {
+    return Rank(v) >= 0 && Rank(v) <= 9;
+}
+// The attack card that leaves the next seat owing `owed` cards (+2 for 2, +4 for 4); only a card
+// of the same value answers it.
+constexpr ValueCode AttackOwing(int owed) {
+    return ValueCode{-owed};
+}
 
 inline constexpr int TargetScore = 500;
 inline constexpr int LayoutScale = 75;  // design unit: 1/75 millimetre
@@ -39,7 +68,11 @@ inline constexpr int CardSlots = 126;  // picture and card numbers 0..125
 inline constexpr int SeatSlots = 5;    // 0 = pile, 1..4 players
 inline constexpr int FirstBackImage = 110;
 inline constexpr int MarkerImageBase = 119;  // marker of colour c is image c + 119
-inline constexpr int LastMarkerImage = MarkerImageBase + ColorYellow;
+// The picture, and card number, of the marker that shows a named colour on the table card.
+constexpr int MarkerImage(ColorCode c) {
+    return MarkerImageBase + Index(c);
+}
+inline constexpr int LastMarkerImage = MarkerImage(ColorCode::Yellow);
 // The pictures the colour pickers hold: the last +4 and the last card, a colour change.
 inline constexpr int PlusFourPicture = 88;
 inline constexpr int ColorChangePicture = DeckSize;
@@ -68,13 +101,17 @@ struct SeatSettings {
     bool operator==(const SeatSettings&) const = default;
 };
 
+// Which seat starts a deal after the first of a run: one drawn at random, or the first seat in
+// play. The numbers are what settings files store.
+enum class StartChoice : int { RandomSeat = -1, FirstSeat = 1 };
+
 // How the computer seats choose their cards: by the fixed rule list, or by playing ahead.
 enum class Strength : std::uint8_t { Standard, Strong };
 
 struct GameState {
     // The card table, indexed by card number 0..125 (1..108 playing cards, 120..123 markers).
-    std::array<int, CardSlots> CardColor{};
-    std::array<int, CardSlots> CardValue{};
+    std::array<ColorCode, CardSlots> CardColor{};
+    std::array<ValueCode, CardSlots> CardValue{};
     int LastImageIndex = LastMarkerImage;
 
     // Seats and hands. Hand[s][1..HandCount[s]] are in use; position 0 is never used.
@@ -94,16 +131,16 @@ struct GameState {
     // What the seats showed they lack. Taking one card without answering an attack is allowed
     // only with nothing of the colour to follow or of the table's value in hand (wild cards
     // aside), and everybody sees it: the look-ahead deals its made-up hands to fit. A seat told
-    // it has nothing to play was found to hold no wild card either. The latest few per seat,
-    // with the cards the seat held then and the cards it had played by then.
+    // it has nothing to play was found to hold no wild card either, and a seat that follows the
+    // rule list shows with every card it plays which cards the list would have preferred. The
+    // latest few per seat, each with the cards the seat held then and had played by then.
+    using CardSet = std::bitset<DeckSize + 1>;  // by card number
     struct Lack {
-        int Color = 0;
-        int Value = 0;
+        CardSet Without;  // the seat held none of these
         int Held = 0;
         int Played = 0;
-        bool Wild = false;  // no wild card either
     };
-    static constexpr int LacksKept = 4;
+    static constexpr int LacksKept = 8;
     std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
     std::array<int, SeatSlots> LacksNoted{};   // this deal's, the latest at LacksNoted % LacksKept
     std::array<int, SeatSlots> CardsPlayed{};  // cards each seat played in this deal
@@ -115,9 +152,11 @@ struct GameState {
     int FollowingSeat = 0;
     TurnOrder Direction = TurnOrder::Forward;
     int TableCard = 0;
-    int TableColor = ColorRed;
+    ColorCode TableColor = ColorCode::Red;
     int PlayedCard = 0;
     int PickedCard = -1;
+    // While a person's wild card waits for its colour: the card's value negated (4 after a +4,
+    // 5 after a colour change); 0 otherwise.
     int ColorWait = 0;
 
     // Flags and settings.
@@ -125,7 +164,7 @@ struct GameState {
     bool BoardWait = false;  // the deal is over: only a click on the table acts, and redeals
     bool GameOver = false;
     bool AutoBusy = false;  // the computer is playing: clicks on the table do nothing
-    int StartMode = -1;     // -1: a random seat starts; 1: the first seat in play
+    StartChoice StartMode = StartChoice::RandomSeat;
     bool SoundOn = true;
     int OptionsOpen = OptionsClosed;  // the seat whose option box is open
     // "Computer Strength" of the Options menu: every computer seat plays at it.
@@ -155,9 +194,11 @@ struct GameState {
     // Bumped by every new deal, so that a paused driver notices its deal is gone.
     std::uint32_t DealSerial = 0;
 
-    int& CountByValue(int seat, int value) { return CountByValueStore[seat][value - MinValue]; }
-    int CountByValue(int seat, int value) const {
-        return CountByValueStore[seat][value - MinValue];
+    int& CountByValue(int seat, ValueCode value) {
+        return CountByValueStore[seat][Rank(value) - MinValue];
+    }
+    int CountByValue(int seat, ValueCode value) const {
+        return CountByValueStore[seat][Rank(value) - MinValue];
     }
 
     bool IsAuto(int seat) const { return Seats[seat].Auto; }
@@ -166,9 +207,23 @@ struct GameState {
 
     // The seat, about to take one card that answers no attack, lacks the table's colour and value.
     void NoteLack(int seat) {
-        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {TableColor, CardValue[TableCard],
-                                                       HandCount[seat], CardsPlayed[seat],
-                                                       PendingDraw[seat] == 1};
+        const ValueCode value = CardValue[TableCard];
+        const bool wild = PendingDraw[seat] == 1;
+        NoteLack(seat, CardsWhere([&](ColorCode color, ValueCode v) {
+                     return color == TableColor || v == value || (wild && color == ColorCode::Any);
+                 }),
+                 HandCount[seat], CardsPlayed[seat]);
+    }
+    void NoteLack(int seat, const CardSet& without, int held, int played) {
+        Lacks[seat][LacksNoted[seat]++ % LacksKept] = {without, held, played};
+    }
+    // The playing cards whose colour and value pass `test`.
+    template <class Test>
+    CardSet CardsWhere(Test test) const {
+        CardSet out;
+        for (int card = 1; card <= DeckSize; ++card)
+            out[std::size_t(card)] = test(CardColor[card], CardValue[card]);
+        return out;
     }
     void ForgetLacks() {
         LacksNoted.fill(0);
@@ -181,7 +236,7 @@ struct GameState {
         CountByValueStore[seat].fill(0);
         for (int i = 1; i <= HandCount[seat]; ++i) {
             const int card = Hand[seat][i];
-            ++CountByColor[seat][CardColor[card]];
+            ++CountByColor[seat][Index(CardColor[card])];
             ++CountByValue(seat, CardValue[card]);
         }
     }

@@ -12,9 +12,8 @@ namespace {
 constexpr int ActionGroups = 99;
 
 int Group(const GameState& s, int card) {
-    const int value = s.CardValue[card];
-    const int color = s.CardColor[card];
-    return value >= 0 ? color : color + ActionGroups;
+    const int color = Index(s.CardColor[card]);
+    return Rank(s.CardValue[card]) >= 0 ? color : color + ActionGroups;
 }
 
 }  // namespace

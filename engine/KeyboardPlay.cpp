@@ -144,7 +144,7 @@ std::optional<ItemRef> KeyboardPlay::FocusItem() const {
     return std::nullopt;
 }
 
-std::optional<std::pair<double, double>> KeyboardPlay::ColorPoint(int color) {
+std::optional<std::pair<double, double>> KeyboardPlay::ColorPoint(ColorCode color) {
     const std::optional<ColorArea> area = areas_.Find(color);
     if (!area) return std::nullopt;
     return std::make_pair(area->X, area->Y);
@@ -274,7 +274,9 @@ bool KeyboardPlay::PlayKey(KeyPress press) {
         case KeyAction::Green:
         case KeyAction::Blue:
         case KeyAction::Yellow: {
-            const int color = 1 + static_cast<int>(press.Action) - static_cast<int>(KeyAction::Red);
+            // The four keys stand in the order of the colours.
+            const ColorCode color = PlayColors[static_cast<std::size_t>(press.Action) -
+                                               static_cast<std::size_t>(KeyAction::Red)];
             const auto point = ColorPoint(color);
             if (!point) return false;
             engine_.OnCardMouseUp(s.TableCard, ButtonLeft, 0, point->first, point->second);

@@ -79,8 +79,8 @@ class KeyboardPlay {
     std::optional<ItemRef> FocusItem() const;
 
     // A point inside the wild card on the table, in millimetres from its corner, whose pixel
-    // names `color` (1..4): the middle of that colour's area. Nothing when no pixel does.
-    std::optional<std::pair<double, double>> ColorPoint(int color);
+    // names `color`: the middle of that colour's area. Nothing when no pixel does.
+    std::optional<std::pair<double, double>> ColorPoint(ColorCode color);
 
   private:
     bool PlayKey(KeyPress press);

@@ -82,42 +82,42 @@ void DesignLabels(Board& t) {
 void Engine::BuildCardTable() {
     GameState& s = State;
     int k = 0;
-    auto card = [&](int value, int color) {
+    auto card = [&](ValueCode value, ColorCode color) {
         ++k;
         s.CardValue[k] = value;
         s.CardColor[k] = color;
         Table.CardImage[k].Picture = k;
     };
-    for (int c = ColorRed; c <= ColorYellow; ++c)
-        card(0, c);
-    for (int c = ColorRed; c <= ColorYellow; ++c) {
+    for (ColorCode c : PlayColors)
+        card(ValueCode{0}, c);
+    for (ColorCode c : PlayColors) {
         for (int v = 1; v <= 9; ++v) {
-            card(v, c);
-            card(v, c);
+            card(ValueCode{v}, c);
+            card(ValueCode{v}, c);
         }
     }
     for (int twice = 0; twice < 2; ++twice) {
-        for (int c = ColorRed; c <= ColorYellow; ++c)
-            card(ValuePlus2, c);
+        for (ColorCode c : PlayColors)
+            card(ValueCode::Plus2, c);
     }
     for (int i = 0; i < 4; ++i)
-        card(ValuePlus4, ColorAny);
+        card(ValueCode::Plus4, ColorCode::Any);
     for (int twice = 0; twice < 2; ++twice) {
-        for (int c = ColorRed; c <= ColorYellow; ++c)
-            card(ValueReverse, c);
+        for (ColorCode c : PlayColors)
+            card(ValueCode::Reverse, c);
     }
     for (int twice = 0; twice < 2; ++twice) {
-        for (int c = ColorRed; c <= ColorYellow; ++c)
-            card(ValueSkip, c);
+        for (ColorCode c : PlayColors)
+            card(ValueCode::Skip, c);
     }
     for (int i = 0; i < 4; ++i)
-        card(ValueColorChange, ColorAny);
+        card(ValueCode::ColorChange, ColorCode::Any);
     for (int b = FirstBackImage; b < FirstBackImage + NumBacks; ++b)
         Table.CardImage[b].Picture = b;
-    for (int c = ColorRed; c <= ColorYellow; ++c) {
-        s.CardValue[c + MarkerImageBase] = ValueMarker;
-        s.CardColor[c + MarkerImageBase] = c;
-        Table.CardImage[c + MarkerImageBase].Picture = c + MarkerImageBase;
+    for (ColorCode c : PlayColors) {
+        s.CardValue[MarkerImage(c)] = ValueCode::Marker;
+        s.CardColor[MarkerImage(c)] = c;
+        Table.CardImage[MarkerImage(c)].Picture = MarkerImage(c);
     }
     s.LastImageIndex = LastMarkerImage;
 }
@@ -136,7 +136,7 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
         s.Seats[seat].Pause = true;
         s.Seats[seat].Hidden = true;
     }
-    s.StartMode = -1;
+    s.StartMode = StartChoice::RandomSeat;
     s.SoundOn = true;
     s.Direction = TurnOrder::Forward;
     s.DealOver = false;
@@ -189,9 +189,9 @@ void Engine::Load(double cardWidthMm, double cardHeightMm) {
     for (int k = 0; k <= s.LastImageIndex; ++k)
         t.CardImage[k].Visible = false;
 
-    for (int c = ColorRed; c <= ColorYellow; ++c) {
-        t.CardImage[c + MarkerImageBase].Left = s.HandLeft[0];
-        t.CardImage[c + MarkerImageBase].Top = s.HandTop[0];
+    for (ColorCode c : PlayColors) {
+        t.CardImage[MarkerImage(c)].Left = s.HandLeft[0];
+        t.CardImage[MarkerImage(c)].Top = s.HandTop[0];
     }
     t.CardImage[s.BackImageIndex].Left = t.CardImage[0].Left;
 

@@ -45,7 +45,7 @@ void Engine::CommandNumberOfPlayers(int n) {
 }
 
 void Engine::CommandRandomStart() {
-    State.StartMode = -1;
+    State.StartMode = StartChoice::RandomSeat;
     Table.Menu.RandomStartChecked = true;
     Table.Menu.FirstPlayerStartChecked = false;
 }
@@ -57,7 +57,7 @@ void Engine::CommandComputerStrength(Strength strength) {
 }
 
 void Engine::CommandFirstPlayerStart() {
-    State.StartMode = 1;
+    State.StartMode = StartChoice::FirstSeat;
     ChooseStartingSeat();
     Table.Menu.FirstPlayerStartChecked = true;
     Table.Menu.RandomStartChecked = false;
@@ -73,7 +73,7 @@ void Engine::CommandAllHuman() {
         if (s.HandCount[seat] >= 1) ShowHand(seat);
     }
     Table.GameStartClick.Visible = false;
-    LogMove(QStringLiteral("all human players"), -1, 0);
+    LogMove(QStringLiteral("all human players"), -1);
 }
 
 void Engine::CommandAllAutoPause() {
@@ -98,7 +98,7 @@ void Engine::SetAllAuto(bool pause) {
     Table.GameStartClick.Visible = true;
     LogMove(
         pause ? QStringLiteral("all auto with pause") : QStringLiteral("all auto without pause"),
-        -1, 0);
+        -1);
 }
 
 void Engine::CommandSoundOn() {

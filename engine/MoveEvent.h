@@ -28,7 +28,7 @@ struct MoveEvent {
     Mover By = Mover::Person;
     int Card = 0;
     int Count = 0;
-    int Color = 0;
+    ColorCode Color = ColorCode::None;
     bool Owed = false;
     bool FromLabel = false;
 };

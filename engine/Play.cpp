@@ -13,12 +13,12 @@ namespace tolvanis {
 namespace {
 
 // The colour areas of a wild card's picture; any other pixel names no colour.
-int PickedColor(Rgb pixel) {
-    if (pixel == RgbOf(128, 0, 0)) return ColorRed;
-    if (pixel == RgbOf(0, 128, 0)) return ColorGreen;
-    if (pixel == RgbOf(0, 0, 128)) return ColorBlue;
-    if (pixel == RgbOf(128, 128, 0)) return ColorYellow;
-    return 0;
+ColorCode PickedColor(Rgb pixel) {
+    if (pixel == RgbOf(128, 0, 0)) return ColorCode::Red;
+    if (pixel == RgbOf(0, 128, 0)) return ColorCode::Green;
+    if (pixel == RgbOf(0, 0, 128)) return ColorCode::Blue;
+    if (pixel == RgbOf(128, 128, 0)) return ColorCode::Yellow;
+    return ColorCode::None;
 }
 
 const QString ClickOnColor = QStringLiteral("Click on a color first");
@@ -82,11 +82,11 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
         }
         // Read the picture of the wild card that lies on the table: picker 0 holds the colour
         // change, picker 1 the +4.
-        const int picker = s.ColorWait == -ValuePlus4 ? 1 : 0;
+        const int picker = s.ColorWait == -Rank(ValueCode::Plus4) ? 1 : 0;
         Table.ColorPickers[picker].Visible = true;
-        const int color = PickedColor(services_.ColorAt(picker, x, y));
+        const ColorCode color = PickedColor(services_.ColorAt(picker, x, y));
         Table.ColorPickers[picker].Visible = false;
-        if (color == 0) {
+        if (color == ColorCode::None) {
             services_.ShowMessage(ClickOnColor);
             PlaySound(SndErr2);
             return;
@@ -100,7 +100,7 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
     s.ColorWait = 0;
     s.PlayedCard = index;
     const int owner = s.CardOwner[index];
-    const int value = s.CardValue[index];
+    const ValueCode value = s.CardValue[index];
     if (owner == 0) {
         TakeFromPile(s.CurrentSeat);
         return;
@@ -127,7 +127,7 @@ void Engine::OnCardMouseUp(int index, int button, int shift, double x, double y)
     Report({.Kind = EventKind::CardPlayed, .Seat = s.CurrentSeat, .Card = s.PlayedCard});
     if (IsWild(value)) {
         Report({.Kind = EventKind::ColorToChoose, .Seat = owner});
-        s.ColorWait = -value;
+        s.ColorWait = -Rank(value);
         return;  // the move goes on once the colour is clicked
     }
     AfterCard();
@@ -216,8 +216,8 @@ void Engine::CardTakesEffect(int seat, int card, Mover by, const ColorChooser& c
     if (kind.NamesColor && chooseColor) NameColor(seat, chooseColor(seat), by);
 }
 
-void Engine::NameColor(int seat, int color, Mover by) {
-    TOLVANIS_EXPECT(color >= ColorRed && color <= ColorYellow);
+void Engine::NameColor(int seat, ColorCode color, Mover by) {
+    TOLVANIS_EXPECT(IsPlayColor(color));
     State.TableColor = color;
     Report({.Kind = EventKind::ColorNamed, .Seat = seat, .By = by, .Color = color});
 }

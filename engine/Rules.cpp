@@ -4,21 +4,21 @@
 
 namespace tolvanis {
 
-CardKind KindOf(int value) {
+CardKind KindOf(ValueCode value) {
     switch (value) {
-        case ValuePlus2:
+        case ValueCode::Plus2:
             return {.Owes = 2, .Points = 25};
-        case ValuePlus4:
+        case ValueCode::Plus4:
             return {.Owes = 4, .NamesColor = true, .Points = 50};
-        case ValueColorChange:
+        case ValueCode::ColorChange:
             // Counts nothing, unlike the +4.
             return {.NamesColor = true};
-        case ValueReverse:
+        case ValueCode::Reverse:
             return {.Reverses = true, .Points = 20};
-        case ValueSkip:
+        case ValueCode::Skip:
             return {.Skips = true, .Points = 20};
         default:
-            return {.Points = value >= 0 && value <= 9 ? value : 0};
+            return {.Points = IsNumberCard(value) ? Rank(value) : 0};
     }
 }
 
@@ -28,22 +28,23 @@ Verdict JudgeCard(const GameState& s, int seat, int card, Mover mover) {
     if (seat < 1 || seat > 4 || seat != s.CurrentSeat || s.CardOwner[card] != seat)
         return Verdict::NotYourTurn;
 
-    const int c = s.CardColor[card];
-    const int v = s.CardValue[card];
-    const int tv = s.CardValue[s.TableCard];
+    const ColorCode c = s.CardColor[card];
+    const ValueCode v = s.CardValue[card];
+    const ValueCode tv = s.CardValue[s.TableCard];
     const int owed = s.PendingDraw[seat];
-    if (owed >= 1 && v != -owed) return Verdict::OwedCardsFirst;
+    if (owed >= 1 && v != AttackOwing(owed)) return Verdict::OwedCardsFirst;
 
     if (mover == Mover::Computer) {
-        if (v == ValuePlus2 && s.HandCount[seat] == 1) return Verdict::Playable;
-        if (v == ValuePlus4 && s.HandCount[s.SeatAfter(seat)] == 1) return Verdict::Playable;
+        if (v == ValueCode::Plus2 && s.HandCount[seat] == 1) return Verdict::Playable;
+        if (v == ValueCode::Plus4 && s.HandCount[s.SeatAfter(seat)] == 1) return Verdict::Playable;
     }
 
     // The first rule that applies decides.
-    if (v == ValuePlus4 && tv == ValuePlus4) return Verdict::Playable;
-    if (v == ValuePlus2 && tv == ValuePlus2) return Verdict::Playable;
-    if (v == ValuePlus4 && s.CountByColor[seat][s.TableColor] == 0) return Verdict::Playable;
-    if (v == ValueColorChange) return owed == 0 ? Verdict::Playable : Verdict::OwedCardsFirst;
+    if (v == ValueCode::Plus4 && tv == ValueCode::Plus4) return Verdict::Playable;
+    if (v == ValueCode::Plus2 && tv == ValueCode::Plus2) return Verdict::Playable;
+    if (v == ValueCode::Plus4 && s.CountByColor[seat][Index(s.TableColor)] == 0)
+        return Verdict::Playable;
+    if (v == ValueCode::ColorChange) return owed == 0 ? Verdict::Playable : Verdict::OwedCardsFirst;
     return c == s.TableColor || v == tv ? Verdict::Playable : Verdict::NoMatch;
 }
 
@@ -52,7 +53,7 @@ bool CanTake(const GameState& s, int seat, int n) {
     if (seat < 1 || seat > 4 || seat != s.CurrentSeat) return false;
     const int owed = s.PendingDraw[seat];
     if (owed > 0) return n == owed;
-    return n == 1 && s.CountByColor[seat][s.TableColor] == 0 &&
+    return n == 1 && s.CountByColor[seat][Index(s.TableColor)] == 0 &&
            s.CountByValue(seat, s.CardValue[s.TableCard]) == 0;
 }
 
@@ -73,7 +74,7 @@ void MoveCardToTable(GameState& s, int seat, int card) {
 
     s.CardColor[s.TableCard] = s.CardColor[card];
     s.CardValue[s.TableCard] = s.CardValue[card];
-    if (s.CardColor[card] != ColorAny) s.TableColor = s.CardColor[card];
+    if (s.CardColor[card] != ColorCode::Any) s.TableColor = s.CardColor[card];
 }
 
 int MoveCardsFromPile(GameState& s, int seat, int n) {
@@ -115,7 +116,7 @@ int DealWinner(const GameState& s) {
 int HandPoints(const GameState& s, int seat) {
     int points = 0;
     for (int v = MinValue; v <= MaxValue; ++v)
-        points += KindOf(v).Points * s.CountByValue(seat, v);
+        points += KindOf(ValueCode{v}).Points * s.CountByValue(seat, ValueCode{v});
     return points;
 }
 

@@ -24,9 +24,9 @@ struct CardKind {
     bool Skips = false;
     int Points = 0;  // what the card counts in a losing hand at the end of a deal
 };
-CardKind KindOf(int value);
+CardKind KindOf(ValueCode value);
 
-inline bool IsWild(int value) {
+inline bool IsWild(ValueCode value) {
     return KindOf(value).NamesColor;
 }
 

@@ -117,7 +117,7 @@ void Engine::OnOptOk() {
     OptionFrameItem& box = Table.Optionframe;
     for (std::size_t i = 0; i < box.OptBoxCaption.size(); ++i) {
         if (box.OptBoxCaption[i] != box.OptBoxTag[i])
-            LogMove(QStringLiteral("set ") + box.OptBoxCaption[i], seat, 0);
+            LogMove(QStringLiteral("set ") + box.OptBoxCaption[i], seat);
     }
     box.OptBoxTag = box.OptBoxCaption;
 

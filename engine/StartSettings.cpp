@@ -6,7 +6,7 @@ namespace tolvanis {
 
 bool StartSettings::Valid() const {
     if (NumPlayers < 2 || NumPlayers > 4) return false;
-    if (StartMode != -1 && StartMode != 1) return false;
+    if (StartMode != StartChoice::RandomSeat && StartMode != StartChoice::FirstSeat) return false;
     if (ComputerStrength != Strength::Standard && ComputerStrength != Strength::Strong)
         return false;
     for (int seat = 1; seat <= 4; ++seat) {
@@ -50,8 +50,8 @@ void ApplyStartSettings(Engine& engine, const StartSettings& settings) {
     }
 
     s.StartMode = settings.StartMode;
-    t.Menu.RandomStartChecked = settings.StartMode == -1;
-    t.Menu.FirstPlayerStartChecked = settings.StartMode == 1;
+    t.Menu.RandomStartChecked = settings.StartMode == StartChoice::RandomSeat;
+    t.Menu.FirstPlayerStartChecked = settings.StartMode == StartChoice::FirstSeat;
 
     s.SoundOn = settings.SoundOn;
     t.Menu.SoundOnChecked = settings.SoundOn;

@@ -16,7 +16,7 @@ struct StartSettings {
     using Seat = SeatSettings;
 
     int NumPlayers = 4;
-    int StartMode = -1;  // -1 a random seat starts, 1 the first seat
+    StartChoice StartMode = StartChoice::RandomSeat;
     bool SoundOn = true;
     Strength ComputerStrength = Strength::Standard;
     // Seats 1..4; entry 0 is the pile and unused. Seat 1 is the person at the mouse.

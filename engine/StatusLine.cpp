@@ -12,9 +12,9 @@ QString SeatName(int seat) {
     return QLatin1Char('p') + QString::number(seat);
 }
 
-QString ColourWord(int color) {
+QString ColourWord(ColorCode color) {
     static const char* const words[] = {"", "red", "green", "blue", "yellow"};
-    return color >= ColorRed && color <= ColorYellow ? QLatin1String(words[color]) : QString();
+    return IsPlayColor(color) ? QLatin1String(words[Index(color)]) : QString();
 }
 
 // The seat that emptied its hand, 0 when none did.
@@ -72,7 +72,7 @@ StatusTexts StatusOf(const GameState& s) {
     const QString colour = ColourWord(s.TableColor);
     if (!colour.isEmpty()) {
         // A wild card on the table shows no colour of its own: the one named is what counts.
-        const bool named = s.CardColor[s.TableCard] == ColorAny;
+        const bool named = s.CardColor[s.TableCard] == ColorCode::Any;
         out.Colour = QLatin1String("colour to follow: ") + colour +
                      (named ? QLatin1String(" (named)") : QLatin1String(""));
     }

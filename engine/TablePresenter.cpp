@@ -26,9 +26,10 @@ QLatin1String OwedCaption(int n) {
 
 }  // namespace
 
-QString TablePresenter::MoveText(int value) const {
-    if (value <= -2 && value >= -6) return ActionWords[-value];
-    return engine_.Str(value);
+QString TablePresenter::MoveText(ValueCode value) const {
+    const int rank = Rank(value);
+    if (rank <= -2 && rank >= -6) return ActionWords[-rank];
+    return engine_.Str(rank);
 }
 
 void TablePresenter::Show(const MoveEvent& e) {
@@ -37,8 +38,8 @@ void TablePresenter::Show(const MoveEvent& e) {
     Board& t = g.Table;
     switch (e.Kind) {
         case EventKind::CardPlayed: {
-            const int value = s.CardValue[e.Card];
-            const int color = s.CardColor[e.Card];
+            const ValueCode value = s.CardValue[e.Card];
+            const ColorCode color = s.CardColor[e.Card];
             if (e.By == Mover::Person) {
                 g.LogMove(MoveText(value), e.Seat, color);
             } else if (g.Sv().LogWanted()) {
@@ -53,8 +54,8 @@ void TablePresenter::Show(const MoveEvent& e) {
         case EventKind::ColorNamed:
             // Only a colour change is replaced by the colour's marker at once; a +4 keeps its
             // picture until its cards are taken.
-            if (s.CardValue[s.TableCard] == ValueColorChange)
-                t.CardImage[s.TableCard].Picture = t.CardImage[e.Color + MarkerImageBase].Picture;
+            if (s.CardValue[s.TableCard] == ValueCode::ColorChange)
+                t.CardImage[s.TableCard].Picture = t.CardImage[MarkerImage(e.Color)].Picture;
             if (e.By == Mover::Person) {
                 g.PlaySound(SndMup);
                 g.LogMove(QStringLiteral("selected color"), e.Seat, e.Color);
@@ -82,17 +83,17 @@ void TablePresenter::Show(const MoveEvent& e) {
             ShowDealWon(e.Seat);
             break;
         case EventKind::DealScored:
-            g.LogMove(QStringLiteral("receives total points =") + engine_.Str(e.Count), e.Seat, 0);
+            g.LogMove(QStringLiteral("receives total points =") + engine_.Str(e.Count), e.Seat);
             break;
         case EventKind::GameWon:
             g.LogMove(QStringLiteral("scored") + engine_.Str(e.Count) +
                           QStringLiteral(" game pionts, end of game"),
-                      e.Seat, 0);
+                      e.Seat);
             break;
         case EventKind::DealEnded:
             // Whoever empties their hand, person or computer, says so on their label.
             if (e.Seat > 0) g.SetMessage(e.Seat, QLatin1String(MsgFinished), Black, White);
-            g.LogMove(QStringLiteral("CLICK ON BOARD TO CONTINUE"), -1, 0);
+            g.LogMove(QStringLiteral("CLICK ON BOARD TO CONTINUE"), -1);
             t.GameStartClick.Caption = QStringLiteral("click to redeal");
             t.GameStartClick.Visible = true;
             break;
@@ -106,7 +107,7 @@ void TablePresenter::ShowCardsTaken(const MoveEvent& e) {
         if (g.Sv().LogWanted())
             g.LogMove(QStringLiteral("Auto: takes") + engine_.Str(n) +
                           (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards")),
-                      e.Seat, 0);
+                      e.Seat);
         return;
     }
     // A click on one's own label takes owed cards silently.
@@ -114,9 +115,9 @@ void TablePresenter::ShowCardsTaken(const MoveEvent& e) {
     if (e.Owed) {
         // "cards" stays plural even for one card.
         g.LogMove(QStringLiteral("given") + engine_.Str(n) + QStringLiteral(" cards from the deck"),
-                  e.Seat, 0);
+                  e.Seat);
     } else {
-        g.LogMove(QStringLiteral("decided to take one card from the deck"), e.Seat, 0);
+        g.LogMove(QStringLiteral("decided to take one card from the deck"), e.Seat);
     }
 }
 
@@ -132,7 +133,7 @@ void TablePresenter::ShowMoveEnded(int seat, int cardsLeft) {
         lastCard.Visible = true;
         g.Table.BringToFront(ref);
         g.PlaySound(SndSave);
-        g.LogMove(QStringLiteral("last card"), seat, 0);
+        g.LogMove(QStringLiteral("last card"), seat);
     }
 }
 
@@ -157,7 +158,7 @@ void TablePresenter::ShowDealWon(int winner) {
     Engine& g = engine_;
     for (LabelItem& label : g.Table.LastCardLabel)
         label.Visible = false;
-    g.LogMove(QStringLiteral("FINSHED FIRST AND WON"), winner, 0);
+    g.LogMove(QStringLiteral("FINSHED FIRST AND WON"), winner);
     g.Table.PlayerBack[winner].Visible = false;
     // Every losing hand is laid open, whatever its seat's setting, and the setting is kept.
     for (int seat = 1; seat <= 4; ++seat) {

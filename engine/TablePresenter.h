@@ -22,7 +22,7 @@ class TablePresenter {
     void Show(const MoveEvent& e);
 
     // The log word of a card value: the number, or the action's name.
-    QString MoveText(int value) const;
+    QString MoveText(ValueCode value) const;
 
   private:
     void ShowMoveEnded(int seat, int cardsLeft);

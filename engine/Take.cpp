@@ -55,7 +55,7 @@ void Engine::TakeCards(int seat, int n) {
         s.PendingDraw[other] = 0;
     // After a served +2 or +4 the table shows only the colour to follow; its value stays, so
     // the same kind may still be played on it.
-    if (taken != 1) Table.CardImage[s.TableCard].Picture = s.TableColor + MarkerImageBase;
+    if (taken != 1) Table.CardImage[s.TableCard].Picture = MarkerImage(s.TableColor);
 }
 
 }  // namespace tolvanis

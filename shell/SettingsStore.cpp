@@ -15,7 +15,11 @@ namespace {
 template <class Visitor>
 void RememberedFields(Visitor& v, RememberedSettings& r) {
     v.Int("Game/Players", r.Game.NumPlayers, 2, 4);
-    v.Int("Game/StartMode", r.Game.StartMode, -1, 1);
+    // By the choice's number (-1 random, 1 first seat); a number between them names no choice
+    // and fails the settings' check.
+    int startMode = static_cast<int>(r.Game.StartMode);
+    v.Int("Game/StartMode", startMode, -1, 1);
+    r.Game.StartMode = static_cast<StartChoice>(startMode);
     v.Bool("Game/Sound", r.Game.SoundOn);
     // By name, so that the file reads as the menu does.
     int strength = static_cast<int>(r.Game.ComputerStrength);

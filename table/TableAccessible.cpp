@@ -161,7 +161,7 @@ QRect TableAccessible::ScreenRect(const DescribedItem& item) const {
 
 TableAccessible::Key TableAccessible::KeyOf(const DescribedItem& item) {
     return {static_cast<int>(item.Role), static_cast<int>(item.Item.Kind), item.Item.Index,
-            item.Color};
+            Index(item.Color)};
 }
 
 QAccessibleInterface* TableAccessible::InterfaceFor(const DescribedItem& item) const {

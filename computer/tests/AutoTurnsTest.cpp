@@ -48,9 +48,9 @@ TEST_F(AutoTurnsTest, OwedTwoWithoutAPlusTwoTakesThemAndPassesTheTurn) {
 TEST_F(AutoTurnsTest, APlusTwoDoesNotAnswerAPlusFour) {
     Position()
         .Table(Red(5))
-        .Lay(Plus4(), ColorBlue)
+        .Lay(Plus4(), ColorCode::Blue)
         .Hand(1, {Red(1)})
-        .Hand(2, {Green(3), Red(ValuePlus2)})
+        .Hand(2, {Green(3), Red(ValueCode::Plus2)})
         .Hand(3, {Blue(2), Blue(3)})
         .Hand(4, {Green(2)})
         .Computers({2, 4})
@@ -65,9 +65,9 @@ TEST_F(AutoTurnsTest, APlusTwoDoesNotAnswerAPlusFour) {
 
 TEST_F(AutoTurnsTest, AnsweringOwedTwoWithAPlusTwoPassesTwoNotFour) {
     FourSeats(Red(5));
-    Lay(Red(ValuePlus2));
+    Lay(Red(ValueCode::Plus2));
     Give(1, {Red(1)});
-    Give(2, {Green(3), Blue(ValuePlus2), Yellow(4)});
+    Give(2, {Green(3), Blue(ValueCode::Plus2), Yellow(4)});
     Give(3, {Blue(2), Blue(3)});
     Give(4, {Green(2)});
     SetSeat(3, false);
@@ -76,7 +76,7 @@ TEST_F(AutoTurnsTest, AnsweringOwedTwoWithAPlusTwoPassesTwoNotFour) {
     EXPECT_EQ(st.CurrentSeat, 3);
     EXPECT_EQ(st.PendingDraw[3], 2);
     EXPECT_EQ(Caption(3), "p3: take 2 cards");
-    EXPECT_EQ(st.CardValue[st.TableCard], ValuePlus2);
+    EXPECT_EQ(st.CardValue[st.TableCard], ValueCode::Plus2);
     EXPECT_EQ(LogLines().front(), "p2: Auto: <+2>");
     EXPECT_EQ(sv.LogHistory.front().Color, RgbOf(0, 0, 128));
 }
@@ -86,7 +86,7 @@ TEST_F(AutoTurnsTest, ASkipWithThreeSeatsMovesTwoSeatsOn) {
     for (int seat = 2; seat <= 4; ++seat)
         SetSeat(seat, seat == 2);
     SetTurn(2);
-    Give(2, {Green(ValueSkip), Red(1), Red(2)});
+    Give(2, {Green(ValueCode::Skip), Red(1), Red(2)});
     Give(3, {Blue(2), Blue(3)});
     Give(4, {Yellow(2), Yellow(3)});
     eng.RunAutoTurns();
@@ -135,11 +135,11 @@ TEST_F(AutoTurnsTest, ColourChangeBeforeAFinishingSeatNamesAnotherColourItHolds)
     Give(3, {Blue(2)});  // about to finish
     Give(4, {Yellow(2)});
     eng.RunAutoTurns();
-    EXPECT_EQ(st.TableColor, ColorGreen);
+    EXPECT_EQ(st.TableColor, ColorCode::Green);
     const auto lines = LogLines();
     EXPECT_EQ(lines[1], "p2: Auto: new color selected");
     EXPECT_EQ(sv.LogHistory[1].Color, RgbOf(0, 128, 0));
-    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, ColorGreen + MarkerImageBase);
+    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, MarkerImage(ColorCode::Green));
 }
 
 TEST_F(AutoTurnsTest, ColourChangeNamesAColourTheNextSeatLacks) {
@@ -150,7 +150,7 @@ TEST_F(AutoTurnsTest, ColourChangeNamesAColourTheNextSeatLacks) {
     Give(3, {Red(2), Green(3), Red(4)});
     Give(4, {Yellow(3)});
     eng.RunAutoTurns();
-    EXPECT_EQ(st.TableColor, ColorBlue);
+    EXPECT_EQ(st.TableColor, ColorCode::Blue);
 }
 
 TEST_F(AutoTurnsTest, WithOnlyTheTableColourLeftTheColourStays) {
@@ -163,7 +163,7 @@ TEST_F(AutoTurnsTest, WithOnlyTheTableColourLeftTheColourStays) {
     Give(4, {Yellow(2)});
     // Rule 2 plays the +4 because the next seat is about to finish.
     eng.RunAutoTurns();
-    EXPECT_EQ(st.TableColor, ColorRed);
+    EXPECT_EQ(st.TableColor, ColorCode::Red);
     EXPECT_EQ(st.PendingDraw[3], 4);
     const auto lines = LogLines();
     EXPECT_EQ(lines[1], "p2: Auto: new color selected");

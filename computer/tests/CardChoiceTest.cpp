@@ -27,8 +27,8 @@ class CardChoiceTest : public EngineFixture {
 };
 
 TEST_F(CardChoiceTest, RuleZeroLastCard) {
-    Position(Green(5), {Red(ValuePlus2)});
-    EXPECT_EQ(Choice(), Red(ValuePlus2)) << "a single +2 goes on anything";
+    Position(Green(5), {Red(ValueCode::Plus2)});
+    EXPECT_EQ(Choice(), Red(ValueCode::Plus2)) << "a single +2 goes on anything";
     Position(Green(5), {ColorChange()});
     EXPECT_EQ(Choice(), ColorChange());
     Position(Green(7), {Blue(7)});
@@ -39,8 +39,8 @@ TEST_F(CardChoiceTest, RuleZeroLastCard) {
 }
 
 TEST_F(CardChoiceTest, RuleOneAnswersAPlusCardWithTheSameKind) {
-    Position(Red(ValuePlus2), {Red(1), Red(4), Blue(ValuePlus2)});
-    EXPECT_EQ(Choice(), Blue(ValuePlus2));
+    Position(Red(ValueCode::Plus2), {Red(1), Red(4), Blue(ValueCode::Plus2)});
+    EXPECT_EQ(Choice(), Blue(ValueCode::Plus2));
     Position(Plus4(1), {Red(1), ColorChange(), Plus4()});
     EXPECT_EQ(Choice(), Plus4());
 }
@@ -59,29 +59,30 @@ TEST_F(CardChoiceTest, RulesThreeToFive) {
     EXPECT_EQ(Choice(), ColorChange()) << "rule 3";
     Position(Red(5), {Blue(1), Green(2), Plus4()});
     EXPECT_EQ(Choice(), Plus4()) << "rule 4";
-    Position(Red(5), {Blue(1), Green(2), Blue(ValueSkip)});
+    Position(Red(5), {Blue(1), Green(2), Blue(ValueCode::Skip)});
     EXPECT_EQ(Choice(), -1) << "rule 5";
 }
 
 TEST_F(CardChoiceTest, RuleSixSameActionCard) {
-    Position(Red(ValueSkip), {Red(1), Red(9), Yellow(ValueSkip, 1)});
-    EXPECT_EQ(Choice(), Yellow(ValueSkip, 1));
+    Position(Red(ValueCode::Skip), {Red(1), Red(9), Yellow(ValueCode::Skip, 1)});
+    EXPECT_EQ(Choice(), Yellow(ValueCode::Skip, 1));
     // A skip in hand does not answer a reverse: the reverse comes after it in the list.
-    Position(Red(ValueReverse), {Blue(ValueSkip), Green(ValueReverse)});
-    EXPECT_EQ(Choice(), Green(ValueReverse));
+    Position(Red(ValueCode::Reverse), {Blue(ValueCode::Skip), Green(ValueCode::Reverse)});
+    EXPECT_EQ(Choice(), Green(ValueCode::Reverse));
 }
 
 TEST_F(CardChoiceTest, RulesSevenAndEightOneWayToFollow) {
     Position(Red(5), {Green(5), Blue(5, 1), Yellow(2)});
     EXPECT_EQ(Choice(), Green(5)) << "rule 7: the first card of the value";
-    Position(Red(5), {Red(ValueSkip), Red(ValuePlus2), Red(ValueReverse), Green(2)});
-    EXPECT_EQ(Choice(), Red(ValuePlus2)) << "rule 8: the +2 outranks skip and reverse";
-    Position(Red(5), {Red(ValueReverse), Red(3), Red(3, 1)});
+    Position(Red(5),
+             {Red(ValueCode::Skip), Red(ValueCode::Plus2), Red(ValueCode::Reverse), Green(2)});
+    EXPECT_EQ(Choice(), Red(ValueCode::Plus2)) << "rule 8: the +2 outranks skip and reverse";
+    Position(Red(5), {Red(ValueCode::Reverse), Red(3), Red(3, 1)});
     EXPECT_EQ(Choice(), Red(3)) << "rule 8: a tie keeps the earlier card";
 }
 
 TEST_F(CardChoiceTest, RulesNineAndTenTheLargerCountDecides) {
-    Position(Red(5), {Red(9), Red(ValuePlus2), Red(9, 1), Green(5), Yellow(5)});
+    Position(Red(5), {Red(9), Red(ValueCode::Plus2), Red(9, 1), Green(5), Yellow(5)});
     EXPECT_EQ(Choice(), Red(9)) << "rule 9: the earlier of two highest";
     Position(Red(5), {Green(5), Red(2), Yellow(5, 1), Blue(5)});
     EXPECT_EQ(Choice(), Green(5)) << "rule 10";
@@ -94,14 +95,14 @@ TEST_F(CardChoiceTest, RulesNineAndTenTheLargerCountDecides) {
 
 TEST_F(CardChoiceTest, HighestOfColourFallsBackToAWildCard) {
     Position(Red(5), {Green(2), Plus4(), ColorChange()});
-    FindHighestOfColor(st, 1, ColorBlue);
+    FindHighestOfColor(st, 1, ColorCode::Blue);
     EXPECT_EQ(st.PickedCard, Plus4());
     Position(Red(5), {Green(2)});
-    FindHighestOfColor(st, 1, ColorBlue);
+    FindHighestOfColor(st, 1, ColorCode::Blue);
     EXPECT_EQ(st.PickedCard, -1);
-    FindFirstOfValue(st, 1, 2);
+    FindFirstOfValue(st, 1, ValueCode{2});
     EXPECT_EQ(st.PickedCard, Green(2));
-    FindFirstOfValue(st, 1, -1);
+    FindFirstOfValue(st, 1, ValueCode{-1});
     EXPECT_EQ(st.PickedCard, -1);
 }
 

@@ -26,8 +26,8 @@ int ExpectSameEnds(const GameState& s, const std::string& where) {
         GameState fast = s;
         const PlayoutResult got = PlayOut(fast, move);
         const GameState& e = table.Final();
-        const std::string what =
-            where + ", card " + std::to_string(move.Card) + " colour " + std::to_string(move.Color);
+        const std::string what = where + ", card " + std::to_string(move.Card) + " colour " +
+                                 std::to_string(Index(move.Color));
         EXPECT_EQ(got.Winner, expected.Winner) << what;
         EXPECT_EQ(got.Points, expected.Points) << what;
         EXPECT_EQ(got.Moves, expected.Moves) << what;

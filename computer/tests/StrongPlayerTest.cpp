@@ -137,10 +137,8 @@ TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
     ASSERT_EQ(st.CurrentSeat, 1);
     SeatKnowledge k(st, 1);
     ASSERT_EQ(k.Lacks(3).size(), 1u);
-    EXPECT_EQ(k.Lacks(3)[0].Color, ColorRed);
-    EXPECT_EQ(k.Lacks(3)[0].Value, 6);
+    EXPECT_EQ(k.Lacks(3)[0].Without, st.Lacks[3][0].Without);
     EXPECT_EQ(k.Lacks(3)[0].Cards, 3);
-    EXPECT_TRUE(k.Lacks(3)[0].Wild);
 
     std::mt19937_64 rng(3);
     int lacking = 0, redOrSix = 0;
@@ -150,8 +148,9 @@ TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
         int fits = 0;
         for (int pos = 1; pos <= world.HandCount[3]; ++pos) {
             const int card = world.Hand[3][pos];
-            fits += world.CardColor[card] != ColorRed && world.CardValue[card] != 6 &&
-                    world.CardColor[card] != ColorAny;
+            fits += world.CardColor[card] != ColorCode::Red &&
+                    world.CardValue[card] != ValueCode{6} &&
+                    world.CardColor[card] != ColorCode::Any;
         }
         EXPECT_GE(fits, 3);
         lacking += fits == 4;
@@ -165,16 +164,60 @@ TEST_F(PositionTest, MadeUpHandsKeepWhatASeatShowedItLacked) {
     EXPECT_EQ(SeatKnowledge(st, 1).Lacks(3)[0].Cards, 2);
 }
 
+TEST(SeatKnowledgeTest, WhatTheRuleListShowsNeverDeniesACardItsHandHolds) {
+    // Every seat follows the list; each note made while a seat chose its move is checked
+    // against the hand it really held.
+    int notes = 0, informative = 0;
+    for (const int players : {2, 3, 4}) {
+        for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+            DealInPlay deal(seed * 10 + std::uint64_t(players), players);
+            const GameState& s = deal.eng.State;
+            std::array<int, SeatSlots> before{};
+            int mover = 0, moved = -1;
+            const auto check = [&](int seat) {
+                for (int k = before[seat]; k < s.LacksNoted[seat]; ++k) {
+                    const GameState::Lack& lack = s.Lacks[seat][k % GameState::LacksKept];
+                    ++notes;
+                    informative += lack.Without.count() > 8;
+                    for (int pos = 1; pos <= s.HandCount[seat]; ++pos) {
+                        const int held = s.Hand[seat][pos];
+                        EXPECT_TRUE(held == moved || !lack.Without[std::size_t(held)])
+                            << "seed " << seed << ": seat " << seat << " holds " << held;
+                    }
+                }
+                before[seat] = s.LacksNoted[seat];
+            };
+            // The mover's notes are checked before its move, the colour it named after.
+            deal.driver.BeforeMove = [&](int seat, int card, int) {
+                mover = seat;
+                moved = card;
+                check(seat);
+            };
+            deal.driver.AfterMove = [&] {
+                moved = -1;
+                for (int seat = 1; seat <= 4; ++seat) {
+                    if (seat != mover) check(seat);
+                }
+                before = s.LacksNoted;
+            };
+            while (deal.Play(1)) {
+            }
+        }
+    }
+    EXPECT_GT(notes, 200);
+    EXPECT_GT(informative, 100);
+}
+
 TEST_F(PositionTest, OwedCardsArePassedOnByEveryColourOrTaken) {
     NewPosition(4, Red(5));
-    Give(1, {Red(ValuePlus2), Blue(ValuePlus2), Blue(ValuePlus2, 1), Green(3)});
-    Lay(Yellow(ValuePlus2));
+    Give(1, {Red(ValueCode::Plus2), Blue(ValueCode::Plus2), Blue(ValueCode::Plus2, 1), Green(3)});
+    Lay(Yellow(ValueCode::Plus2));
     st.PendingDraw[1] = 2;
     const auto moves = MoveOptions(st, 1);
     ASSERT_EQ(moves.size(), 3u);  // red +2, one blue +2 (the two are alike), take
-    EXPECT_EQ(moves[0].Card, Red(ValuePlus2));
-    EXPECT_EQ(moves[1].Card, Blue(ValuePlus2));
-    EXPECT_EQ(moves[2], (StrongMove{-1, 0}));
+    EXPECT_EQ(moves[0].Card, Red(ValueCode::Plus2));
+    EXPECT_EQ(moves[1].Card, Blue(ValueCode::Plus2));
+    EXPECT_EQ(moves[2], (StrongMove{-1, ColorCode::None}));
 }
 
 TEST_F(PositionTest, WildCardsComeWithEachColourAndTheRuleListsCardIsAlwaysOpen) {
@@ -184,15 +227,17 @@ TEST_F(PositionTest, WildCardsComeWithEachColourAndTheRuleListsCardIsAlwaysOpen)
     // The green 7 follows nothing; the colour change comes with four colours; with nothing but
     // a wild card to follow, taking one card is open too.
     ASSERT_EQ(moves.size(), 5u);
-    for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(moves[std::size_t(c)], (StrongMove{ColorChange(), c + 1}));
-    EXPECT_EQ(moves.back(), (StrongMove{-1, 0}));
+    for (std::size_t c = 0; c < 4; ++c)
+        EXPECT_EQ(moves[c], (StrongMove{ColorChange(), PlayColors[c]}));
+    EXPECT_EQ(moves.back(), (StrongMove{-1, ColorCode::None}));
 
     // A last +2 ends the deal on any table card: the rule list plays it, so it stays open
     // beside taking a card.
     NewPosition(4, Red(5));
-    Give(1, {Blue(ValuePlus2)});
-    EXPECT_EQ(MoveOptions(st, 1), (std::vector<StrongMove>{{Blue(ValuePlus2), 0}, {-1, 0}}));
+    Give(1, {Blue(ValueCode::Plus2)});
+    EXPECT_EQ(MoveOptions(st, 1),
+              (std::vector<StrongMove>{{Blue(ValueCode::Plus2), ColorCode::None},
+                                       {-1, ColorCode::None}}));
 }
 
 TEST(StrongPlayerTest, NeverReadsACardItsSeatCannotSee) {
@@ -226,12 +271,12 @@ TEST_F(PositionTest, FindsTheWinTheRuleListMisses) {
     // Two seats. A skip lets seat 1 move again and go out with its red 5; the rule list plays
     // the red 5 first (the highest card of the colour) and leaves the skip.
     NewPosition(2, Red(3));
-    Give(1, {Red(5), Red(ValueSkip)});
+    Give(1, {Red(5), Red(ValueCode::Skip)});
     Give(3, {Green(1), Green(2), Blue(4), Yellow(6), Yellow(8)});
     GameState probe = st;
     ChooseCard(probe, 1);
     ASSERT_EQ(probe.PickedCard, Red(5));
-    EXPECT_EQ(ChooseWithSeed(st, 3).Card, Red(ValueSkip));
+    EXPECT_EQ(ChooseWithSeed(st, 3).Card, Red(ValueCode::Skip));
 }
 
 TEST(StrongPlayerTest, ASeedRepeatsEveryMoveOfAGame) {
@@ -265,7 +310,7 @@ class StrengthMenuTest : public EngineFixture {
     // The skip position above for seat 1, here a computer seat, against a person at seat 3.
     void SkipPosition() {
         NewPosition(2, Red(3));
-        Give(1, {Red(5), Red(ValueSkip)});
+        Give(1, {Red(5), Red(ValueCode::Skip)});
         Give(3, {Green(1), Green(2), Blue(4), Yellow(6), Yellow(8)});
         SetSeat(1, true);
         SetTurn(1);

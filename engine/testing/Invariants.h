@@ -33,7 +33,8 @@ inline std::string CheckInvariants(const Engine& e) {
         }
         if (seat == 0) continue;
         auto group = [&](int c) {
-            return s.CardValue[c] >= 0 ? s.CardColor[c] : s.CardColor[c] + 99;
+            const int color = Index(s.CardColor[c]);
+            return Rank(s.CardValue[c]) >= 0 ? color : color + 99;
         };
         for (int pos = 2; pos <= n; ++pos) {
             const int a = s.Hand[seat][pos - 1], b = s.Hand[seat][pos];
@@ -44,8 +45,8 @@ inline std::string CheckInvariants(const Engine& e) {
         std::array<int, 7> byColor{};
         std::array<int, MaxValue - MinValue + 1> byValue{};
         for (int pos = 1; pos <= n; ++pos) {
-            ++byColor[s.CardColor[s.Hand[seat][pos]]];
-            ++byValue[s.CardValue[s.Hand[seat][pos]] - MinValue];
+            ++byColor[Index(s.CardColor[s.Hand[seat][pos]])];
+            ++byValue[Rank(s.CardValue[s.Hand[seat][pos]]) - MinValue];
         }
         if (byColor != s.CountByColor[seat] || byValue != s.CountByValueStore[seat])
             return "seat " + std::to_string(seat) + " counts stale";

@@ -22,16 +22,16 @@ class BoardDescriptionTest : public EngineFixture {
 TEST_F(BoardDescriptionTest, CardsAreNamedAsPeopleSayThem) {
     EXPECT_EQ(CardName(st, Red(7)), QStringLiteral("red 7"));
     EXPECT_EQ(CardName(st, Green(0)), QStringLiteral("green 0"));
-    EXPECT_EQ(CardName(st, Blue(ValueSkip)), QStringLiteral("blue skip"));
-    EXPECT_EQ(CardName(st, Green(ValueReverse)), QStringLiteral("green reverse"));
-    EXPECT_EQ(CardName(st, Yellow(ValuePlus2)), QStringLiteral("yellow +2"));
+    EXPECT_EQ(CardName(st, Blue(ValueCode::Skip)), QStringLiteral("blue skip"));
+    EXPECT_EQ(CardName(st, Green(ValueCode::Reverse)), QStringLiteral("green reverse"));
+    EXPECT_EQ(CardName(st, Yellow(ValueCode::Plus2)), QStringLiteral("yellow +2"));
     EXPECT_EQ(CardName(st, Plus4()), QStringLiteral("wild +4"));
     EXPECT_EQ(CardName(st, ColorChange()), QStringLiteral("wild color change"));
 }
 
 TEST_F(BoardDescriptionTest, WhatASightedPlayerSeesAndWhere) {
     NewPosition(2, Red(5));
-    Give(1, {Red(1), Blue(ValueSkip)});
+    Give(1, {Red(1), Blue(ValueCode::Skip)});
     Give(3, {Green(4)});
     SetSeat(1, true, true, true);
     eng.ShowHand(1);
@@ -101,7 +101,7 @@ TEST_F(BoardDescriptionTest, ColourAreasWhileAColourIsToBeNamed) {
         ASSERT_TRUE(area);
         EXPECT_NEAR(area->X, x, 0.5);
     }
-    PickColor(ColorGreen);
+    PickColor(ColorCode::Green);
     EXPECT_TRUE(Names(DescribedRole::ColorArea).empty());
     EXPECT_EQ(Names(DescribedRole::TableCard),
               std::vector<QString>{QStringLiteral("table card wild +4, color to follow green")});

@@ -34,36 +34,36 @@ void Deal(Engine& e, int players) {
 TEST(CardTable, HoldsTheDeckInItsNumbering) {
     Loaded g;
     const GameState& s = g.e.State;
-    std::map<std::pair<int, int>, int> count;
+    std::map<std::pair<ColorCode, ValueCode>, int> count;
     for (int k = 1; k <= DeckSize; ++k)
         ++count[{s.CardColor[k], s.CardValue[k]}];
-    for (int c = ColorRed; c <= ColorYellow; ++c) {
-        EXPECT_EQ((count[{c, 0}]), 1);
+    for (ColorCode c : PlayColors) {
+        EXPECT_EQ((count[{c, ValueCode{0}}]), 1);
         for (int v = 1; v <= 9; ++v)
-            EXPECT_EQ((count[{c, v}]), 2) << c << " " << v;
-        EXPECT_EQ((count[{c, ValuePlus2}]), 2);
-        EXPECT_EQ((count[{c, ValueSkip}]), 2);
-        EXPECT_EQ((count[{c, ValueReverse}]), 2);
+            EXPECT_EQ((count[{c, ValueCode{v}}]), 2) << Index(c) << " " << v;
+        EXPECT_EQ((count[{c, ValueCode::Plus2}]), 2);
+        EXPECT_EQ((count[{c, ValueCode::Skip}]), 2);
+        EXPECT_EQ((count[{c, ValueCode::Reverse}]), 2);
     }
-    EXPECT_EQ((count[{ColorAny, ValuePlus4}]), 4);
-    EXPECT_EQ((count[{ColorAny, ValueColorChange}]), 4);
+    EXPECT_EQ((count[{ColorCode::Any, ValueCode::Plus4}]), 4);
+    EXPECT_EQ((count[{ColorCode::Any, ValueCode::ColorChange}]), 4);
 
     // Spot checks of the numbering the pictures follow.
-    EXPECT_EQ(s.CardValue[3], 0);
-    EXPECT_EQ(s.CardColor[3], ColorBlue);
-    EXPECT_EQ(s.CardValue[5], 1);
-    EXPECT_EQ(s.CardValue[6], 1);
-    EXPECT_EQ(s.CardValue[22], 9);
-    EXPECT_EQ(s.CardColor[23], ColorGreen);
-    EXPECT_EQ(s.CardColor[80], ColorYellow);
-    EXPECT_EQ(s.CardValue[88], ValuePlus4);
-    EXPECT_EQ(s.CardValue[89], ValueReverse);
-    EXPECT_EQ(s.CardValue[97], ValueSkip);
-    EXPECT_EQ(s.CardValue[108], ValueColorChange);
-    EXPECT_EQ(s.CardColor[108], ColorAny);
-    for (int c = ColorRed; c <= ColorYellow; ++c) {
-        EXPECT_EQ(s.CardValue[c + 119], ValueMarker);
-        EXPECT_EQ(s.CardColor[c + 119], c);
+    EXPECT_EQ(s.CardValue[3], ValueCode{0});
+    EXPECT_EQ(s.CardColor[3], ColorCode::Blue);
+    EXPECT_EQ(s.CardValue[5], ValueCode{1});
+    EXPECT_EQ(s.CardValue[6], ValueCode{1});
+    EXPECT_EQ(s.CardValue[22], ValueCode{9});
+    EXPECT_EQ(s.CardColor[23], ColorCode::Green);
+    EXPECT_EQ(s.CardColor[80], ColorCode::Yellow);
+    EXPECT_EQ(s.CardValue[88], ValueCode::Plus4);
+    EXPECT_EQ(s.CardValue[89], ValueCode::Reverse);
+    EXPECT_EQ(s.CardValue[97], ValueCode::Skip);
+    EXPECT_EQ(s.CardValue[108], ValueCode::ColorChange);
+    EXPECT_EQ(s.CardColor[108], ColorCode::Any);
+    for (ColorCode c : PlayColors) {
+        EXPECT_EQ(s.CardValue[Index(c) + 119], ValueCode::Marker);
+        EXPECT_EQ(s.CardColor[Index(c) + 119], c);
     }
     EXPECT_EQ(s.LastImageIndex, 123);
 }
@@ -79,9 +79,9 @@ TEST(CardTable, RecountHandCountsEveryCard) {
     s.Hand[2][1] = 1;  // red 0
     s.Hand[2][2] = 2;  // green 0
     s.RecountHand(2);
-    EXPECT_EQ(s.CountByValue(2, 0), 2);
-    EXPECT_EQ(s.CountByColor[2][ColorRed], 1);
-    EXPECT_EQ(s.CountByColor[2][ColorGreen], 1);
+    EXPECT_EQ(s.CountByValue(2, ValueCode{0}), 2);
+    EXPECT_EQ(s.CountByColor[2][Index(ColorCode::Red)], 1);
+    EXPECT_EQ(s.CountByColor[2][Index(ColorCode::Green)], 1);
 }
 
 TEST(HandOrder, NumbersByColourThenActionsThenWild) {
@@ -178,8 +178,8 @@ TEST_P(SeededDeal, DealsConsecutiveBlocksAndTurnsUpANumberCard) {
     EXPECT_EQ(g.e.Table.TotalInDeck.Caption, QLatin1Char(' ') + QString::number(pile));
 
     EXPECT_EQ(s.Hand[0][1], s.TableCard);
-    EXPECT_GE(s.CardValue[s.TableCard], 1);
-    EXPECT_LE(s.CardValue[s.TableCard], 9);
+    EXPECT_GE(Rank(s.CardValue[s.TableCard]), 1);
+    EXPECT_LE(Rank(s.CardValue[s.TableCard]), 9);
     EXPECT_EQ(s.TableColor, s.CardColor[s.TableCard]);
     EXPECT_TRUE(g.e.Table.CardImage[s.TableCard].Visible);
     EXPECT_EQ(g.e.Table.CardImage[s.TableCard].Left, 77);
@@ -210,7 +210,7 @@ TEST(Deal, TableCardSkipsZerosActionsAndWildCards) {
     }
     g.e.LayOutDeal();
     EXPECT_EQ(s.TableCard, 33);
-    EXPECT_EQ(s.TableColor, ColorGreen);
+    EXPECT_EQ(s.TableColor, ColorCode::Green);
     EXPECT_EQ(s.Hand[0][1], 33);
     EXPECT_EQ(s.Hand[0][4], 85);
 }
@@ -261,7 +261,7 @@ TEST(Deal, RandomStartNeverRepeatsTheLastSeatAsScanStart) {
 
 TEST(Deal, FirstPlayerStartGivesTheLowestSeatInPlay) {
     Loaded g;
-    g.e.State.StartMode = 1;
+    g.e.State.StartMode = StartChoice::FirstSeat;
     Deal(g.e, 3);
     EXPECT_EQ(g.e.State.CurrentSeat, 2);
     EXPECT_EQ(g.sv.Log[0].Text, "p2: STARTS");
@@ -275,8 +275,8 @@ TEST(Deal, EveryDealStartsFromTheDeckAsMade) {
     const auto colors = s.CardColor;
     const auto values = s.CardValue;
     // The table card carries the last card played on it, picture included.
-    s.CardColor[s.TableCard] = ColorAny;
-    s.CardValue[s.TableCard] = ValuePlus4;
+    s.CardColor[s.TableCard] = ColorCode::Any;
+    s.CardValue[s.TableCard] = ValueCode::Plus4;
     g.e.Table.CardImage[s.TableCard].Picture = 88;
     const int oldTable = s.TableCard;
     g.e.StartNewDeal();

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,14 +20,31 @@
 #include "PositionBuilder.h"
 #include "Texts.h"
 
+namespace tolvanis {
+// A failed expectation prints colours and values by their numbers.
+inline void PrintTo(ColorCode c, std::ostream* os) {
+    *os << "colour " << Index(c);
+}
+inline void PrintTo(ValueCode v, std::ostream* os) {
+    *os << "value " << Rank(v);
+}
+}  // namespace tolvanis
+
 namespace tolvanis::testing {
 
 // Card size the tests lay the table out for, in millimetres.
 inline constexpr double TestCardWidth = 18.8;
 inline constexpr double TestCardHeight = 25.4;
 
+// A card value as positions write it: a number card by its number, the others by name.
+struct AnyValue {
+    AnyValue(int number) : Value{number} {}
+    AnyValue(ValueCode value) : Value(value) {}
+    ValueCode Value;
+};
+
 // The `copy`-th card (from 0) of a colour and value in the card table as built at start-up.
-inline int CardOf(int color, int value, int copy = 0) {
+inline int CardOf(ColorCode color, AnyValue value, int copy = 0) {
     // The card table is fixed; build it once on a throw-away engine.
     static const GameState table = [] {
         FakeServices sv;
@@ -35,31 +53,31 @@ inline int CardOf(int color, int value, int copy = 0) {
         return e.State;
     }();
     for (int card = 1; card <= DeckSize; ++card) {
-        if (table.CardColor[card] == color && table.CardValue[card] == value && copy-- == 0) {
+        if (table.CardColor[card] == color && table.CardValue[card] == value.Value && copy-- == 0) {
             return card;
         }
     }
-    ADD_FAILURE() << "no such card: colour " << color << " value " << value;
+    ADD_FAILURE() << "no such card: colour " << Index(color) << " value " << Rank(value.Value);
     return -1;
 }
 
-inline int Red(int value, int copy = 0) {
-    return CardOf(ColorRed, value, copy);
+inline int Red(AnyValue value, int copy = 0) {
+    return CardOf(ColorCode::Red, value, copy);
 }
-inline int Green(int value, int copy = 0) {
-    return CardOf(ColorGreen, value, copy);
+inline int Green(AnyValue value, int copy = 0) {
+    return CardOf(ColorCode::Green, value, copy);
 }
-inline int Blue(int value, int copy = 0) {
-    return CardOf(ColorBlue, value, copy);
+inline int Blue(AnyValue value, int copy = 0) {
+    return CardOf(ColorCode::Blue, value, copy);
 }
-inline int Yellow(int value, int copy = 0) {
-    return CardOf(ColorYellow, value, copy);
+inline int Yellow(AnyValue value, int copy = 0) {
+    return CardOf(ColorCode::Yellow, value, copy);
 }
 inline int Plus4(int copy = 0) {
-    return CardOf(ColorAny, ValuePlus4, copy);
+    return CardOf(ColorCode::Any, ValueCode::Plus4, copy);
 }
 inline int ColorChange(int copy = 0) {
-    return CardOf(ColorAny, ValueColorChange, copy);
+    return CardOf(ColorCode::Any, ValueCode::ColorChange, copy);
 }
 
 // Every card in exactly one place (see Invariants.h), and the table card among the pile's.
@@ -113,7 +131,9 @@ class EngineFixture : public ::testing::Test {
             ASSERT_NE(card, st.TableCard) << "the table card stays on the table";
         PositionBuilder::Give(eng, seat, cards);
     }
-    void Lay(int card, int color = 0) { PositionBuilder::LayOnTable(eng, card, color); }
+    void Lay(int card, ColorCode color = ColorCode::None) {
+        PositionBuilder::LayOnTable(eng, card, color);
+    }
     void SetSeat(int seat, bool computer, bool pause = false, bool hidden = false) {
         PositionBuilder::SetSeat(eng, seat, computer, pause, hidden);
     }
@@ -137,19 +157,19 @@ class EngineFixture : public ::testing::Test {
         }
     }
     // A point of each colour area, as PaintPickers lays them out.
-    static std::pair<double, double> PointOf(int color) {
+    static std::pair<double, double> PointOf(ColorCode color) {
         switch (color) {
-            case ColorRed:
+            case ColorCode::Red:
                 return {4, 4};
-            case ColorBlue:
+            case ColorCode::Blue:
                 return {14, 4};
-            case ColorYellow:
+            case ColorCode::Yellow:
                 return {4, 20};
             default:
                 return {14, 20};
         }
     }
-    void PickColor(int color) {
+    void PickColor(ColorCode color) {
         const auto [x, y] = PointOf(color);
         Click(st.TableCard, ButtonLeft, 0, x, y);
     }

@@ -88,13 +88,13 @@ TEST_F(HandDisplayTest, HoverLiftsOneCardTowardsTheTable) {
 TEST_F(HandDisplayTest, LiftDirectionPerSeat) {
     NewPosition(4, Red(5));
     for (int seat = 1; seat <= 4; ++seat)
-        Give(seat, {CardOf(seat, 7), CardOf(seat, 8)});
+        Give(seat, {CardOf(PlayColors[seat - 1], 7), CardOf(PlayColors[seat - 1], 8)});
     const int dx[] = {0, 0, -LiftStep, 0, LiftStep};
     const int dy[] = {0, LiftStepSide, 0, -LiftStepSide, 0};
     for (int seat = 1; seat <= 4; ++seat) {
         SetTurn(seat);
         eng.OnBoardMouseMove();
-        const int card = CardOf(seat, 7);
+        const int card = CardOf(PlayColors[seat - 1], 7);
         const double left = tb.CardImage[card].Left, top = tb.CardImage[card].Top;
         eng.OnCardMouseMove(card, 0, 0, seat, seat);
         EXPECT_EQ(tb.CardImage[card].Left - left, dx[seat]) << seat;

@@ -156,13 +156,13 @@ TEST_F(KeyboardPlayTest, PileHintAndColourKeysAreTheirClicks) {
     EXPECT_EQ(keys->FocusItem(), (ItemRef{ItemKind::CardImage, st.TableCard}));
     EXPECT_TRUE(keys->Press(KeyAction::Blue));
     const Outcome coloured = Now();
-    EXPECT_EQ(st.TableColor, ColorBlue);
+    EXPECT_EQ(st.TableColor, ColorCode::Blue);
     BottomSeatToMove(wild);
     PaintPickers();
     Click(Plus4());
-    PickColor(ColorBlue);
+    PickColor(ColorCode::Blue);
     ExpectSame(coloured, Now());
-    EXPECT_EQ(sv.LogHistory.back().Color, Engine::LogColor(ColorBlue));
+    EXPECT_EQ(sv.LogHistory.back().Color, Engine::LogColor(ColorCode::Blue));
 }
 
 TEST_F(KeyboardPlayTest, ColourAreaFoundAtItsMiddle) {
@@ -175,11 +175,11 @@ TEST_F(KeyboardPlayTest, ColourAreaFoundAtItsMiddle) {
         for (int y = 11; y <= 13; ++y)
             sv.PickerColors[0][{x, y}] = RgbOf(0, 0, 128);
     }
-    const auto point = keys->ColorPoint(ColorBlue);
+    const auto point = keys->ColorPoint(ColorCode::Blue);
     ASSERT_TRUE(point);
     EXPECT_NEAR(point->first, 10, 0.5);
     EXPECT_NEAR(point->second, 12, 0.5);
-    EXPECT_FALSE(keys->ColorPoint(ColorRed)) << "a colour the picture lacks has no point";
+    EXPECT_FALSE(keys->ColorPoint(ColorCode::Red)) << "a colour the picture lacks has no point";
     EXPECT_FALSE(keys->Press(KeyAction::Red));
     EXPECT_EQ(st.ColorWait, 5);
 }
@@ -250,7 +250,7 @@ TEST_F(KeyboardPlayTest, FocusFollowsTheTurn) {
 TEST_F(KeyboardPlayTest, SeatOptionBoxFromTheKeyboard) {
     NewPosition(4, Red(5));
     for (int seat = 1; seat <= 4; ++seat)
-        Give(seat, {CardOf(seat, 1), CardOf(seat, 2)});
+        Give(seat, {CardOf(PlayColors[seat - 1], 1), CardOf(PlayColors[seat - 1], 2)});
     SetSeat(2, true, false, true);
     keys->Sync();
 

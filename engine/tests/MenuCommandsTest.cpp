@@ -70,13 +70,13 @@ TEST_F(MenuCommandsTest, NewDealKeepsScores) {
 TEST_F(MenuCommandsTest, StartPlayerCommands) {
     eng.CommandNumberOfPlayers(3);
     eng.CommandFirstPlayerStart();
-    EXPECT_EQ(st.StartMode, 1);
+    EXPECT_EQ(st.StartMode, StartChoice::FirstSeat);
     EXPECT_EQ(st.CurrentSeat, 2);  // the lowest seat in play, at once
     EXPECT_TRUE(tb.Menu.FirstPlayerStartChecked && !tb.Menu.RandomStartChecked);
     EXPECT_EQ(tb.Message[2].BackColor, Black);
     EXPECT_EQ(sv.Log.front().Text, "p2: STARTS");
     eng.CommandRandomStart();
-    EXPECT_EQ(st.StartMode, -1);
+    EXPECT_EQ(st.StartMode, StartChoice::RandomSeat);
     EXPECT_TRUE(tb.Menu.RandomStartChecked && !tb.Menu.FirstPlayerStartChecked);
 }
 

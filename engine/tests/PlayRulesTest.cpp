@@ -40,7 +40,7 @@ TEST_F(PlayRules, ColourOrValueFollows) {
     EXPECT_EQ(sv.Sounds, std::vector<QString>{QStringLiteral("vrkerr2")});
     EXPECT_EQ(st.Hand, before.Hand);
     EXPECT_EQ(st.CurrentSeat, 1);
-    EXPECT_EQ(st.TableColor, ColorRed);
+    EXPECT_EQ(st.TableColor, ColorCode::Red);
     EXPECT_TRUE(sv.LogHistory.empty());
 }
 
@@ -52,34 +52,35 @@ TEST_F(PlayRules, PlusFourOnlyWithoutTheTableColourUnlessOnAPlusFour) {
     // A +4 on the table whose cards were already taken: another +4 goes on it, table colour or
     // not.
     TwoSeats(Red(5), {Plus4(1), Red(2), Blue(7)});
-    Lay(Plus4(), ColorRed);
+    Lay(Plus4(), ColorCode::Red);
     EXPECT_TRUE(Accepted(Plus4(1)));
 }
 
 TEST_F(PlayRules, WhatOwedCardsAllow) {
-    const std::vector<int> hand{ColorChange(), Red(ValuePlus2), Plus4(), Red(3), Green(ValuePlus2)};
+    const std::vector<int> hand{ColorChange(), Red(ValueCode::Plus2), Plus4(), Red(3),
+                                Green(ValueCode::Plus2)};
     // A colour change goes on anything while nothing is owed.
     TwoSeats(Red(5), hand);
-    Lay(Blue(ValueSkip));
+    Lay(Blue(ValueCode::Skip));
     EXPECT_TRUE(Accepted(ColorChange()));
 
     // Owing 2: only a +2, of any colour; the rest does nothing at all, not even a sound.
     TwoSeats(Red(5), hand);
-    Lay(Blue(ValuePlus2));
+    Lay(Blue(ValueCode::Plus2));
     st.PendingDraw[1] = 2;
     EXPECT_FALSE(Accepted(ColorChange()));
     EXPECT_FALSE(Accepted(Plus4()));
     EXPECT_FALSE(Accepted(Red(3)));
     EXPECT_TRUE(sv.Sounds.empty());
-    EXPECT_TRUE(Accepted(Green(ValuePlus2)));
+    EXPECT_TRUE(Accepted(Green(ValueCode::Plus2)));
     EXPECT_EQ(st.PendingDraw[1], 0);
     EXPECT_EQ(st.PendingDraw[3], 2);
 
     // Owing 4: only a +4; a +2 does not answer it.
     TwoSeats(Red(5), hand);
-    Lay(Plus4(1), ColorBlue);
+    Lay(Plus4(1), ColorCode::Blue);
     st.PendingDraw[1] = 4;
-    EXPECT_FALSE(Accepted(Red(ValuePlus2)));
+    EXPECT_FALSE(Accepted(Red(ValueCode::Plus2)));
     EXPECT_FALSE(Accepted(ColorChange()));
     EXPECT_TRUE(Accepted(Plus4()));
 
@@ -95,7 +96,8 @@ TEST_F(PlayRules, ColourChoiceAfterAPlusFour) {
     NewPosition(4, Red(5));
     Give(1, {Green(1, 1), Green(2, 1), Green(3, 1), Plus4()});
     for (int seat = 2; seat <= 4; ++seat)
-        Give(seat, {CardOf(seat, 1), CardOf(seat, 2), CardOf(seat, 3)});
+        Give(seat, {CardOf(PlayColors[seat - 1], 1), CardOf(PlayColors[seat - 1], 2),
+                    CardOf(PlayColors[seat - 1], 3)});
     PaintPickers();
 
     Click(Plus4());
@@ -117,8 +119,8 @@ TEST_F(PlayRules, ColourChoiceAfterAPlusFour) {
     EXPECT_EQ(st.HandCount[1], 3);
 
     ForgetRecords();
-    PickColor(ColorBlue);
-    EXPECT_EQ(st.TableColor, ColorBlue);
+    PickColor(ColorCode::Blue);
+    EXPECT_EQ(st.TableColor, ColorCode::Blue);
     EXPECT_EQ(st.ColorWait, 0);
     ASSERT_FALSE(sv.LogHistory.empty());
     EXPECT_EQ(sv.LogHistory.front(),
@@ -139,41 +141,41 @@ TEST_F(PlayRules, ColourIsReadFromThePictureOfTheWildCardPlayed) {
     sv.PickerColors[1][{4, 4}] = RgbOf(0, 128, 0);    // the +4
     Click(ColorChange());
     Click(st.TableCard, ButtonLeft, 0, 4, 4);
-    EXPECT_EQ(st.TableColor, ColorYellow);
+    EXPECT_EQ(st.TableColor, ColorCode::Yellow);
     // The colour change leaves the marker of the chosen colour on the table.
-    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, ColorYellow + MarkerImageBase);
+    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, MarkerImage(ColorCode::Yellow));
 
     TwoSeats(Green(5), {Plus4(), Blue(1), Blue(2)});
     Click(Plus4());
     Click(st.TableCard, ButtonLeft, 0, 4, 4);
-    EXPECT_EQ(st.TableColor, ColorGreen);
+    EXPECT_EQ(st.TableColor, ColorCode::Green);
 }
 
 TEST_F(PlayRules, SkipAndReverseWithTwoSeats) {
-    TwoSeats(Red(5), {Red(ValueSkip), Red(1), Red(2)});
-    Click(Red(ValueSkip));
+    TwoSeats(Red(5), {Red(ValueCode::Skip), Red(1), Red(2)});
+    Click(Red(ValueCode::Skip));
     EXPECT_EQ(st.CurrentSeat, 1) << "a skip with two seats gives the same seat another move";
     EXPECT_EQ(Caption(1), QStringLiteral("p1: your turn"));
 
-    TwoSeats(Red(5), {Red(ValueReverse), Red(1), Red(2)});
-    Click(Red(ValueReverse));
+    TwoSeats(Red(5), {Red(ValueCode::Reverse), Red(1), Red(2)});
+    Click(Red(ValueCode::Reverse));
     EXPECT_EQ(st.CurrentSeat, 3);
     EXPECT_EQ(st.Direction, TurnOrder::Backward);
 }
 
 TEST_F(PlayRules, SkipAndReverseWithThreeSeats) {
     NewPosition(3, Red(5));
-    Give(2, {Red(1), Red(2), Red(ValueSkip), Red(ValueReverse)});
+    Give(2, {Red(1), Red(2), Red(ValueCode::Skip), Red(ValueCode::Reverse)});
     Give(3, {Green(1), Green(2), Green(3)});
     Give(4, {Blue(1), Blue(2), Red(7)});
     SetTurn(2);
-    Click(Red(ValueSkip));
+    Click(Red(ValueCode::Skip));
     EXPECT_EQ(st.CurrentSeat, 4);
     EXPECT_EQ(tb.Message[4].BackColor, Black);
     EXPECT_EQ(tb.Message[3].BackColor, White);
 
     SetTurn(2);
-    Click(Red(ValueReverse));
+    Click(Red(ValueCode::Reverse));
     EXPECT_EQ(st.Direction, TurnOrder::Backward);
     EXPECT_EQ(st.CurrentSeat, 4) << "reversed, seat 2 is followed by seat 4";
     Click(Red(7));
@@ -182,8 +184,8 @@ TEST_F(PlayRules, SkipAndReverseWithThreeSeats) {
 }
 
 TEST_F(PlayRules, PlusTwoLeavingOneCardLogsLastCardTwice) {
-    TwoSeats(Red(5), {Red(ValuePlus2), Blue(3)});
-    Click(Red(ValuePlus2));
+    TwoSeats(Red(5), {Red(ValueCode::Plus2), Blue(3)});
+    Click(Red(ValueCode::Plus2));
     EXPECT_EQ(LogLines(),
               (std::vector<QString>{QStringLiteral("p1: <+2>"), QStringLiteral("p1: last card"),
                                     QStringLiteral("p1: last card")}));
@@ -203,7 +205,7 @@ TEST_F(PlayRules, PlusFourLeavingOneCardLogsLastCardTwice) {
     Give(4, {Blue(6), Blue(7)});
     PaintPickers();
     Click(Plus4());
-    PickColor(ColorYellow);
+    PickColor(ColorCode::Yellow);
     EXPECT_EQ(LogLines(), (std::vector<QString>{
                               QStringLiteral("p1: <+4>"), QStringLiteral("p1: selected color"),
                               QStringLiteral("p1: last card"), QStringLiteral("p1: last card")}));
@@ -238,9 +240,9 @@ TEST_F(PlayRules, LastCardEndsTheDeal) {
 }
 
 TEST_F(PlayRules, LastCardPlusTwoOwesNothing) {
-    TwoSeats(Red(5), {Green(ValuePlus2)});
-    Lay(Red(ValuePlus2));
-    Click(Green(ValuePlus2));
+    TwoSeats(Red(5), {Green(ValueCode::Plus2)});
+    Lay(Red(ValueCode::Plus2));
+    Click(Green(ValueCode::Plus2));
     EXPECT_TRUE(st.BoardWait);
     EXPECT_EQ(st.PendingDraw, (std::array<int, SeatSlots>{}));
     EXPECT_EQ(st.TotPoints[0], 10);
@@ -253,7 +255,7 @@ TEST_F(PlayRules, WildLastCardWaitsForItsColour) {
     EXPECT_FALSE(st.BoardWait);
     EXPECT_EQ(st.ColorWait, 5);
     EXPECT_EQ(st.HandCount[1], 0);
-    PickColor(ColorGreen);
+    PickColor(ColorCode::Green);
     EXPECT_TRUE(st.BoardWait);
     EXPECT_EQ(LogLines().back(), QStringLiteral("CLICK ON BOARD TO CONTINUE"));
     EXPECT_EQ(Caption(1), QStringLiteral("FINISHED"));

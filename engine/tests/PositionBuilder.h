@@ -1,8 +1,8 @@
 // A test position in one statement: who plays, the card on the table, the hands, the seat
 // settings, whose turn it is and what is owed, e.g.
 //
-//   Position(eng).Players(4).Table(Red(5)).Lay(Plus4(), ColorBlue)
-//       .Hand(2, {Green(3), Red(ValuePlus2)}).Hand(3, {Blue(2)})
+//   Position(eng).Players(4).Table(Red(5)).Lay(Plus4(), ColorCode::Blue)
+//       .Hand(2, {Green(3), Red(ValueCode::Plus2)}).Hand(3, {Blue(2)})
 //       .Computers({2, 4}).Turn(2).Owes(2, 4).Build();
 //
 // Build() starts from a fresh position: the card table as built, every card in the pile in
@@ -40,7 +40,7 @@ class PositionBuilder {
     }
     // The card on the table takes the colour, value and picture of `card`, as if it had been
     // played on it; the colour to follow is `color`, or the card's own colour.
-    PositionBuilder& Lay(int card, int color = 0) {
+    PositionBuilder& Lay(int card, ColorCode color = ColorCode::None) {
         laid_ = {card, color};
         return *this;
     }
@@ -100,12 +100,12 @@ class PositionBuilder {
             e.SetMessage(s, e.RestingCaption(s), White, Black);
         e.SetMessage(seat, e.SeatCaption(seat, QLatin1String(MsgYourTurn)), Black, White);
     }
-    static void LayOnTable(Engine& e, int card, int color) {
+    static void LayOnTable(Engine& e, int card, ColorCode color) {
         GameState& st = e.State;
         st.CardColor[st.TableCard] = st.CardColor[card];
         st.CardValue[st.TableCard] = st.CardValue[card];
         e.Table.CardImage[st.TableCard].Picture = e.Table.CardImage[card].Picture;
-        st.TableColor = color != 0 ? color : st.CardColor[card];
+        st.TableColor = color != ColorCode::None ? color : st.CardColor[card];
     }
 
   private:
@@ -122,7 +122,7 @@ class PositionBuilder {
     std::function<void()> built_;
     int players_ = 4;
     int tableCard_ = 0;
-    std::pair<int, int> laid_{0, 0};
+    std::pair<int, ColorCode> laid_{0, ColorCode::None};
     std::vector<std::pair<int, std::vector<int>>> hands_;
     std::vector<SeatSetting> seats_;
     std::vector<std::pair<int, int>> owed_;

@@ -17,12 +17,12 @@ class Rules : public EngineFixture {
 
 TEST_F(Rules, ComputerAllowancesAreTheComputersAlone) {
     // A last +2 of another colour on a number card.
-    TwoSeats(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
-    EXPECT_EQ(JudgeCard(st, 1, Red(ValuePlus2)), Verdict::NoMatch);
-    EXPECT_TRUE(CanPlay(st, 1, Red(ValuePlus2), Mover::Computer));
+    TwoSeats(Green(5), {Red(ValueCode::Plus2)}, {Yellow(1), Yellow(2)});
+    EXPECT_EQ(JudgeCard(st, 1, Red(ValueCode::Plus2)), Verdict::NoMatch);
+    EXPECT_TRUE(CanPlay(st, 1, Red(ValueCode::Plus2), Mover::Computer));
     // Not while it owes cards.
     st.PendingDraw[1] = 4;
-    EXPECT_EQ(JudgeCard(st, 1, Red(ValuePlus2), Mover::Computer), Verdict::OwedCardsFirst);
+    EXPECT_EQ(JudgeCard(st, 1, Red(ValueCode::Plus2), Mover::Computer), Verdict::OwedCardsFirst);
 
     // A +4 while holding the table colour, against a seat about to finish.
     TwoSeats(Green(5), {Plus4(), Green(7)}, {Yellow(1)});
@@ -31,8 +31,8 @@ TEST_F(Rules, ComputerAllowancesAreTheComputersAlone) {
     Give(3, {Yellow(2)});
     EXPECT_FALSE(CanPlay(st, 1, Plus4(), Mover::Computer)) << "the next seat holds two cards";
     // A +2 with two cards left follows the table like any card.
-    TwoSeats(Green(5), {Red(ValuePlus2), Red(3)}, {Yellow(1)});
-    EXPECT_FALSE(CanPlay(st, 1, Red(ValuePlus2), Mover::Computer));
+    TwoSeats(Green(5), {Red(ValueCode::Plus2), Red(3)}, {Yellow(1)});
+    EXPECT_FALSE(CanPlay(st, 1, Red(ValueCode::Plus2), Mover::Computer));
 }
 
 TEST_F(Rules, OnlyTheSeatToMovePlaysItsOwnCards) {
@@ -56,13 +56,13 @@ TEST_F(Rules, WhenASeatMayTakeCards) {
 
 TEST_F(Rules, HintNeverLiftsACardThePersonWouldBeRefused) {
     // The computer's choice here is the last +2, which the table refuses a person.
-    TwoSeats(Green(5), {Red(ValuePlus2)}, {Yellow(1), Yellow(2)});
-    Click(Red(ValuePlus2), ButtonLeft, ShiftMask);
+    TwoSeats(Green(5), {Red(ValueCode::Plus2)}, {Yellow(1), Yellow(2)});
+    Click(Red(ValueCode::Plus2), ButtonLeft, ShiftMask);
     EXPECT_EQ(
         sv.Messages,
         std::vector<QString>{QStringLiteral("hint ! No card to play: take a card from the deck.")});
     EXPECT_EQ(st.HoverCard, -1);
-    Click(Red(ValuePlus2));
+    Click(Red(ValueCode::Plus2));
     EXPECT_EQ(SoundCount(SndErr2), 1) << "the card the hint passed over is indeed refused";
     EXPECT_EQ(st.HandCount[1], 1);
 }

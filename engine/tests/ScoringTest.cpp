@@ -10,7 +10,7 @@ class ScoringTest : public EngineFixture {};
 TEST_F(ScoringTest, PointsOfALosingHand) {
     NewPosition(2, Red(5));
     // 7 + 0 + 50 + 0 (the colour change counts nothing) + 20.
-    Give(1, {Red(7), Green(0), Plus4(), ColorChange(), Blue(ValueSkip)});
+    Give(1, {Red(7), Green(0), Plus4(), ColorChange(), Blue(ValueCode::Skip)});
     eng.ScoreDeal();
     EXPECT_TRUE(st.DealOver);
     EXPECT_EQ(LogLines(), (std::vector<QString>{QStringLiteral("p3: FINSHED FIRST AND WON"),
@@ -21,9 +21,9 @@ TEST_F(ScoringTest, PointsOfALosingHand) {
 
 TEST_F(ScoringTest, LosingHandsAddUpForTheOneWinner) {
     NewPosition(4, Red(5));
-    Give(1, {Red(ValuePlus2), Yellow(ValueReverse)});  // 45
-    Give(2, {Blue(9), Blue(1)});                       // 10
-    Give(4, {Green(ValuePlus2, 1), ColorChange()});    // 25
+    Give(1, {Red(ValueCode::Plus2), Yellow(ValueCode::Reverse)});  // 45
+    Give(2, {Blue(9), Blue(1)});                                   // 10
+    Give(4, {Green(ValueCode::Plus2, 1), ColorChange()});          // 25
     st.TotPoints = {0, 0, 100, 0};
     st.AutoBusy = true;
     eng.ScoreDeal();
@@ -44,7 +44,7 @@ TEST_F(ScoringTest, StillPlayingOnlyClearsDealOver) {
 
 TEST_F(ScoringTest, ReachingTheTargetEndsTheGame) {
     NewPosition(2, Red(5));
-    Give(1, {Red(ValueSkip), Red(ValueReverse, 0), Red(7), Red(3)});  // 50
+    Give(1, {Red(ValueCode::Skip), Red(ValueCode::Reverse, 0), Red(7), Red(3)});  // 50
     st.TotPoints = {0, 0, 480, 0};
     st.TotGames = {0, 0, 2, 0};
     Give(3, {});

@@ -9,15 +9,15 @@
 namespace tolvanis::testing {
 namespace {
 
-int CardPoints(int value) {
-    if (value >= 1 && value <= 9) return value;
+int CardPoints(ValueCode value) {
+    if (Rank(value) >= 1 && Rank(value) <= 9) return Rank(value);
     switch (value) {
-        case ValuePlus2:
+        case ValueCode::Plus2:
             return 25;
-        case ValueSkip:
-        case ValueReverse:
+        case ValueCode::Skip:
+        case ValueCode::Reverse:
             return 20;
-        case ValuePlus4:
+        case ValueCode::Plus4:
             return 50;
         default:
             return 0;
@@ -67,9 +67,9 @@ class HumanDeal : public EngineFixture, public ::testing::WithParamInterface<Dea
         const int seat = st.CurrentSeat;
         if (st.ColorWait > 0) {
             // Name the colour the seat holds most of.
-            int best = ColorRed;
-            for (int c = ColorRed; c <= ColorYellow; ++c) {
-                if (st.CountByColor[seat][c] > st.CountByColor[seat][best]) best = c;
+            ColorCode best = ColorCode::Red;
+            for (ColorCode c : PlayColors) {
+                if (st.CountByColor[seat][Index(c)] > st.CountByColor[seat][Index(best)]) best = c;
             }
             PickColor(best);
             return st.ColorWait == 0;

@@ -22,7 +22,7 @@ TEST(StartSettingsTest, DefaultsAreTheGamesOwnStartUpValues) {
 TEST(StartSettingsTest, TwoPlayersFirstSeatSilentStartAsRemembered) {
     StartSettings r;
     r.NumPlayers = 2;
-    r.StartMode = 1;
+    r.StartMode = StartChoice::FirstSeat;
     r.SoundOn = false;
     r.ComputerStrength = Strength::Strong;
     r.Seats[1] = {true, false, true};
@@ -65,7 +65,7 @@ TEST(StartSettingsTest, SettingsTheGameCannotUseLeaveTheDefaults) {
     StartSettings players;
     players.NumPlayers = 5;
     StartSettings start;
-    start.StartMode = 0;
+    start.StartMode = static_cast<StartChoice>(0);  // names no choice
     StartSettings pausingPerson;
     pausingPerson.Seats[1].Pause = true;
     for (const StartSettings& bad : {players, start, pausingPerson}) {
@@ -86,7 +86,7 @@ TEST_F(EngineFixture, CurrentStartSettingsFollowTheCommandsAndTheOptionBox) {
     eng.OnOptOk();
     const StartSettings now = CurrentStartSettings(st);
     EXPECT_EQ(now.NumPlayers, 3);
-    EXPECT_EQ(now.StartMode, 1);
+    EXPECT_EQ(now.StartMode, StartChoice::FirstSeat);
     EXPECT_FALSE(now.SoundOn);
     EXPECT_EQ(now.Seats[2], (StartSettings::Seat{false, false, false}));
     EXPECT_TRUE(now.Valid());

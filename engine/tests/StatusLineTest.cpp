@@ -33,12 +33,12 @@ TEST_F(StatusLine, CardsOwedAndTheOneCardOfAnEmptyTurn) {
     Position()
         .Table(Red(5))
         .Hand(1, {Green(1)})
-        .Hand(2, {Red(ValuePlus2), Green(9)})
+        .Hand(2, {Red(ValueCode::Plus2), Green(9)})
         .Hand(3, {Blue(2)})
         .Hand(4, {Blue(3)})
         .Turn(2)
         .Build();
-    Click(Red(ValuePlus2));
+    Click(Red(ValueCode::Plus2));
     EXPECT_EQ(st.CurrentSeat, 3);
     EXPECT_EQ(Turn(), QStringLiteral("p3: take 2 cards"));
 
@@ -57,7 +57,7 @@ TEST_F(StatusLine, ColourToChooseThenTheNamedColour) {
         .Build();
     Click(ColorChange());
     EXPECT_EQ(Turn(), QStringLiteral("p1: choose a colour on the table card"));
-    PickColor(ColorBlue);
+    PickColor(ColorCode::Blue);
     EXPECT_EQ(Turn(), QStringLiteral("p3: play a card"));
     EXPECT_EQ(StatusOf(st).Colour, QStringLiteral("colour to follow: blue (named)"));
 }

@@ -13,14 +13,14 @@ class TakeCardsTest : public EngineFixture {
         NewPosition(2, Red(5));
         Give(1, {Red(6), Red(8)});
         Give(3, {Green(1), Green(2)});
-        Lay(served, ColorRed);
+        Lay(served, ColorCode::Red);
         SetTurn(3);
         st.PendingDraw[3] = owed;
     }
 };
 
 TEST_F(TakeCardsTest, OwedCardsComeFromThePileFrontPastTheTableCard) {
-    SeatThreeOwes(2, Red(ValuePlus2));
+    SeatThreeOwes(2, Red(ValueCode::Plus2));
     ASSERT_EQ(st.Hand[0][1], st.TableCard);
     const int first = st.Hand[0][2], second = st.Hand[0][3];
     st.PendingDraw[1] = 1;  // every seat's debt goes once cards are taken
@@ -29,7 +29,7 @@ TEST_F(TakeCardsTest, OwedCardsComeFromThePileFrontPastTheTableCard) {
     EXPECT_EQ(HandOf(3), (std::vector<int>{first, second, Green(1), Green(2)}));  // hand order
     EXPECT_EQ(LogLines(), std::vector<QString>{QStringLiteral("p3: given 2 cards from the deck")});
     EXPECT_EQ(sv.Sounds, std::vector<QString>{QStringLiteral("Vrkmenu")});
-    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, ColorRed + MarkerImageBase);
+    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, MarkerImage(ColorCode::Red));
     EXPECT_EQ(st.PendingDraw, (std::array<int, SeatSlots>{}));
     EXPECT_EQ(st.CurrentSeat, 1);
     EXPECT_EQ(Caption(1), QStringLiteral("p1: your turn"));
@@ -85,11 +85,12 @@ TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
     ClickPile();
     ASSERT_EQ(st.LacksNoted[3], 1);
     const GameState::Lack lack = st.Lacks[3][0];
-    EXPECT_EQ(lack.Color, ColorRed);
-    EXPECT_EQ(lack.Value, 6);
+    EXPECT_TRUE(lack.Without[Red(1)] && lack.Without[Blue(6)]);
+    EXPECT_FALSE(lack.Without[Blue(5)]);
     EXPECT_EQ(lack.Held, 2);
     EXPECT_EQ(lack.Played, 0);
-    EXPECT_TRUE(lack.Wild) << "told it had nothing to play: the rule list found no wild card";
+    EXPECT_TRUE(lack.Without[ColorChange()] && lack.Without[Plus4()])
+        << "told it had nothing to play: the rule list found no wild card";
     EXPECT_EQ(st.CardsPlayed[1], 1);
 
     // Taking with a wild card in hand, untold: the wild card may be there.
@@ -98,10 +99,10 @@ TEST_F(TakeCardsTest, EverySeatSeesWhatATakerLacked) {
     Give(3, {Green(1), Green(2)});
     ClickPile();
     ASSERT_EQ(st.LacksNoted[1], 1);
-    EXPECT_FALSE(st.Lacks[1][0].Wild);
+    EXPECT_FALSE(st.Lacks[1][0].Without[ColorChange()]);
 
     // Owed cards tell nothing: they may be taken with cards that follow in hand.
-    SeatThreeOwes(2, Red(ValuePlus2));
+    SeatThreeOwes(2, Red(ValueCode::Plus2));
     st.ForgetLacks();
     ClickPile();
     EXPECT_EQ(st.LacksNoted[3], 0);
@@ -119,7 +120,7 @@ TEST_F(TakeCardsTest, OnlyAWildCardToPlayMayStillTakeOne) {
     Give(1, {ColorChange(), Blue(3)});
     Give(3, {Green(1), Green(2)});
     const int first = st.Hand[0][2];
-    ASSERT_EQ(st.CardColor[first], ColorRed) << "the card taken could be played";
+    ASSERT_EQ(st.CardColor[first], ColorCode::Red) << "the card taken could be played";
     ClickPile();
     EXPECT_EQ(LogLines(),
               std::vector<QString>{QStringLiteral("p1: decided to take one card from the deck")});
@@ -141,7 +142,7 @@ TEST_F(TakeCardsTest, ASeatThatCanFollowMayNotTake) {
 
 TEST_F(TakeCardsTest, FewerCardsLeftThanOwed) {
     SeatThreeOwes(4, Plus4());
-    st.TableColor = ColorBlue;
+    st.TableColor = ColorCode::Blue;
     // Seat 1 takes all but three cards of the pile.
     std::vector<int> rest(st.Hand[0].begin() + 2, st.Hand[0].begin() + st.HandCount[0] - 2);
     Give(1, rest);
@@ -151,12 +152,12 @@ TEST_F(TakeCardsTest, FewerCardsLeftThanOwed) {
     EXPECT_EQ(st.HandCount[0], 1);
     EXPECT_EQ(tb.TotalInDeck.Caption, QStringLiteral(" 1"));
     EXPECT_EQ(LogLines(), std::vector<QString>{QStringLiteral("p3: given 4 cards from the deck")});
-    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, ColorBlue + MarkerImageBase);
+    EXPECT_EQ(tb.CardImage[st.TableCard].Picture, MarkerImage(ColorCode::Blue));
     EXPECT_TRUE(CardsAccountedFor(eng));
 }
 
 TEST_F(TakeCardsTest, AnEmptyPileStillPassesTheTurn) {
-    SeatThreeOwes(2, Red(ValuePlus2));
+    SeatThreeOwes(2, Red(ValueCode::Plus2));
     std::vector<int> rest(st.Hand[0].begin() + 2, st.Hand[0].begin() + st.HandCount[0] + 1);
     Give(1, rest);
     ASSERT_EQ(st.HandCount[0], 1);

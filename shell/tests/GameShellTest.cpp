@@ -187,7 +187,7 @@ class GameShellTest : public QObject {
         }
         QVERIFY(card > 0);
         QCOMPARE(g->St().CurrentSeat, 1);
-        const int color = g->St().CardColor[card];
+        const ColorCode color = g->St().CardColor[card];
         g->ClickCard(card);
         QCOMPARE(g->St().CardOwner[card], 0);
         QVERIFY2(g->LogLine(0).startsWith(QStringLiteral("p1: ")), qPrintable(g->LogLine(0)));

@@ -57,7 +57,7 @@ class MessageBoxTest : public QObject {
         auto g = PersonToMove();
         QCOMPARE(g->St().CurrentSeat, 1);
         // A wild card was played and its colour is still to be clicked on the table card.
-        g->St().ColorWait = -ValueColorChange;
+        g->St().ColorWait = -Rank(ValueCode::ColorChange);
         g->app->RefreshAll();
         const SeenBox box = WhileABoxIsOpen(
             [&] { QTest::mouseClick(g->Table(), Qt::LeftButton, Qt::NoModifier, QPoint(4, 4)); });

@@ -32,7 +32,7 @@ class SettingsStoreTest : public QObject {
     static RememberedSettings Changed() {
         RememberedSettings r;
         r.Game.NumPlayers = 3;
-        r.Game.StartMode = 1;
+        r.Game.StartMode = StartChoice::FirstSeat;
         r.Game.SoundOn = false;
         r.Game.ComputerStrength = Strength::Strong;
         r.Game.Seats[1] = {true, false, true};
@@ -54,7 +54,7 @@ class SettingsStoreTest : public QObject {
         const RememberedSettings r = store.Load();
         QVERIFY(r == RememberedSettings{});
         QCOMPARE(r.Game.NumPlayers, 4);
-        QCOMPARE(r.Game.StartMode, -1);
+        QCOMPARE(r.Game.StartMode, StartChoice::RandomSeat);
         QVERIFY(!r.Game.Seats[1].Auto && r.Game.Seats[2].Auto && r.Game.Seats[2].Pause);
         QCOMPARE(r.Speed, 4500);
         QVERIFY(warnings_.isEmpty());
@@ -71,6 +71,18 @@ class SettingsStoreTest : public QObject {
         // Saved again over itself: the new values replace the old, nothing stale stays.
         QVERIFY(later.Save(RememberedSettings{}));
         QVERIFY(StoreAt(path).Load() == RememberedSettings{});
+        QVERIFY(warnings_.isEmpty());
+    }
+
+    // The start choice is written as its number, -1 or 1, the form every settings file holds.
+    void startChoiceIsStoredByItsNumber() {
+        const QString path = PathOf("number.ini");
+        Write(path, "[Game]\nStartMode=1\n");
+        QCOMPARE(StoreAt(path).Load().Game.StartMode, StartChoice::FirstSeat);
+        QVERIFY(StoreAt(path).Save(RememberedSettings{}));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("StartMode=-1"));
         QVERIFY(warnings_.isEmpty());
     }
 

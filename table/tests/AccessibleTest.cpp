@@ -130,10 +130,11 @@ class AccessibleTest : public QObject {
         rig->GiveCard(1, wild);
         // Nothing of the colour to follow in hand, so the +4 may be played.
         rig->engine.State.RecountHand(1);
-        st.CountByColor[1][st.TableColor] = 0;
+        st.CountByColor[1][Index(st.TableColor)] = 0;
         for (int i = 1; i <= st.HandCount[1]; ++i) {
             const int card = st.Hand[1][i];
-            if (card != wild && st.CardColor[card] == st.TableColor) st.CardColor[card] = 5;
+            if (card != wild && st.CardColor[card] == st.TableColor)
+                st.CardColor[card] = ColorCode::Any;
         }
         rig->engine.OnCardMouseUp(wild, ButtonLeft, 0, 1, 1);
         QCOMPARE(st.ColorWait, 4);
@@ -168,7 +169,7 @@ class AccessibleTest : public QObject {
             table->focusChild()->text(QAccessible::Name).startsWith(QStringLiteral("table card")));
 
         QTest::keyClick(rig->Table(), Qt::Key_G);
-        QCOMPARE(st.TableColor, ColorGreen);
+        QCOMPARE(st.TableColor, ColorCode::Green);
         QVERIFY(!Named(table, QStringLiteral("green")));
     }
 

@@ -28,17 +28,17 @@ struct Step {
 Step Decide(const GameState& st) {
     const int seat = st.CurrentSeat;
     if (st.ColorWait >= 1) {
-        int best = ColorRed;
-        for (int c = ColorRed; c <= ColorYellow; ++c) {
-            if (st.CountByColor[seat][c] > st.CountByColor[seat][best]) best = c;
+        ColorCode best = ColorCode::Red;
+        for (ColorCode c : PlayColors) {
+            if (st.CountByColor[seat][Index(c)] > st.CountByColor[seat][Index(best)]) best = c;
         }
-        return {Step::Colour, best};
+        return {Step::Colour, Index(best)};
     }
     GameState scratch = st;
     ChooseCard(scratch, seat);
     const int pick = scratch.PickedCard;
     const bool owes = st.PendingDraw[seat] >= 1;
-    if (pick > 0 && (!owes || st.CardValue[pick] == -st.PendingDraw[seat]))
+    if (pick > 0 && (!owes || st.CardValue[pick] == AttackOwing(st.PendingDraw[seat])))
         return {Step::Play, pick};
     return {Step::Pile, 0};
 }
@@ -163,7 +163,7 @@ class KeyboardTest : public QObject {
                                   PointOn(rig, {ItemKind::CardImage, 0}));
             } else {
                 // The pixel of that colour's area the keys chose, clicked with the mouse.
-                const auto mm = KeyboardPlay(rig.engine).ColorPoint(step.Arg);
+                const auto mm = KeyboardPlay(rig.engine).ColorPoint(ColorCode{step.Arg});
                 QVERIFY(mm);
                 const QRect rect = rig.Table()->ItemRect({ItemKind::CardImage, st.TableCard});
                 const QPoint at(rect.left() + int(mm->first * TableWidget::PxPerMm),

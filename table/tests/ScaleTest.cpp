@@ -212,11 +212,11 @@ class ScaleTest : public QObject {
         const char* names[] = {"", "red", "green", "blue", "yellow"};
         for (const auto& [scaleName, f] : scales)
             for (const auto& [wildName, wild] : wilds)
-                for (int colour = ColorRed; colour <= ColorYellow; ++colour)
-                    QTest::addRow("%s %s %s", scaleName, wildName, names[colour])
-                        << f << f << wild << colour;
-        QTest::addRow("wide change green") << 2.6 << 1.5 << 105 << int(ColorGreen);
-        QTest::addRow("tall plus4 yellow") << 1.25 << 2.0 << 85 << int(ColorYellow);
+                for (ColorCode colour : PlayColors)
+                    QTest::addRow("%s %s %s", scaleName, wildName, names[Index(colour)])
+                        << f << f << wild << Index(colour);
+        QTest::addRow("wide change green") << 2.6 << 1.5 << 105 << Index(ColorCode::Green);
+        QTest::addRow("tall plus4 yellow") << 1.25 << 2.0 << 85 << Index(ColorCode::Yellow);
     }
     void colourPicks() {
         QFETCH(double, fx);
@@ -238,7 +238,7 @@ class ScaleTest : public QObject {
         const QPoint layoutPx = rig->LayoutRectOf(s.TableCard).topLeft() + inFace;
         QTest::mouseClick(rig->Table(), Qt::LeftButton, {}, At(layoutPx));
         QCOMPARE(s.ColorWait, 0);
-        QCOMPARE(s.TableColor, colour);
+        QCOMPARE(Index(s.TableColor), colour);
         const QPointF mm((inFace.x() + 0.5) / TableWidget::PxPerMm,
                          (inFace.y() + 0.5) / TableWidget::PxPerMm);
         QCOMPARE(rig->services.LastPickMm, mm);

@@ -82,7 +82,7 @@ struct TableRig {
     // Makes `card` playable on the table card: the colour to follow and the value match it.
     void MatchTableTo(int card) {
         GameState& s = engine.State;
-        if (s.CardColor[card] != ColorAny) s.TableColor = s.CardColor[card];
+        if (s.CardColor[card] != ColorCode::Any) s.TableColor = s.CardColor[card];
         s.CardColor[s.TableCard] = s.CardColor[card];
         s.CardValue[s.TableCard] = s.CardValue[card];
     }
@@ -124,8 +124,8 @@ struct TableRig {
         GiveCard(1, wild);
         GiveTurnToSeat1();
         // A +4 may always follow a +4.
-        if (engine.State.CardValue[wild] == ValuePlus4)
-            engine.State.CardValue[engine.State.TableCard] = ValuePlus4;
+        if (engine.State.CardValue[wild] == ValueCode::Plus4)
+            engine.State.CardValue[engine.State.TableCard] = ValueCode::Plus4;
         QTest::mouseClick(Table(), Qt::LeftButton, {}, ShowingPartOf(wild));
     }
 

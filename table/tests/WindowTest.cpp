@@ -176,7 +176,7 @@ class WindowTest : public QObject {
         int card = -1;
         for (int i = s.HandCount[1]; i >= 1 && card < 0; --i) {
             const int c = s.Hand[1][i];
-            if (s.CardValue[c] >= 0 && s.CardValue[c] <= 9) card = c;
+            if (IsNumberCard(s.CardValue[c])) card = c;
         }
         if (card < 0) QSKIP("seat 1 holds no number card in this deal");
         rig->MatchTableTo(card);
@@ -244,8 +244,8 @@ class WindowTest : public QObject {
         QTest::mouseClick(rig->Table(), Qt::LeftButton, {},
                           rig->RectOf(s.TableCard).topLeft() + blue);
         QCOMPARE(s.ColorWait, 0);
-        QCOMPARE(s.TableColor, ColorBlue);
-        QCOMPARE(t.CardImage[s.TableCard].Picture, ColorBlue + MarkerImageBase);
+        QCOMPARE(s.TableColor, ColorCode::Blue);
+        QCOMPARE(t.CardImage[s.TableCard].Picture, MarkerImage(ColorCode::Blue));
         QVERIFY(!t.ColorPickers[0].Visible);
     }
 

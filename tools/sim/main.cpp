@@ -104,7 +104,7 @@ constexpr double CellWidthMm = 71 * 25.4 / 96, CellHeightMm = 96 * 25.4 / 96;
 void PrintState(const Engine& e) {
     const GameState& s = e.State;
     std::fprintf(stderr, "  current=%d direction=%d table=%d tablecolor=%d pile=%d\n",
-                 s.CurrentSeat, int(s.Direction), s.TableCard, s.TableColor, s.HandCount[0]);
+                 s.CurrentSeat, int(s.Direction), s.TableCard, Index(s.TableColor), s.HandCount[0]);
     for (int seat = 0; seat <= 4; ++seat) {
         std::fprintf(stderr, "  seat %d (%d, owes %d):", seat, s.HandCount[seat],
                      s.PendingDraw[seat]);
@@ -182,8 +182,8 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr,
                              "violation in deal %ld, move %ld: seat %d may not play card %d on "
                              "table value %d, colour %d\n",
-                             deal, dealMoves + 1, seat, card, s.CardValue[s.TableCard],
-                             s.TableColor);
+                             deal, dealMoves + 1, seat, card, Rank(s.CardValue[s.TableCard]),
+                             Index(s.TableColor));
                 fail();
             } else if (card <= 0 && !CanTake(s, seat, take)) {
                 std::fprintf(stderr, "violation in deal %ld, move %ld: seat %d may not take %d\n",
