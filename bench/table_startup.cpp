@@ -147,7 +147,8 @@ int Child(int argc, char** argv, const std::string& mode, long long startNs) {
     }
     auto phase = [&](const char* what) { TracePhase(startNs, what); };
     if (mode == "program") {
-        // The whole program as main() starts it: menus, Moves window, sounds, help and all.
+        // The whole program as main() starts it: menus, sounds, help and all. The Moves window is
+        // built only when shown, which a first start does not do.
         GameApp game;
         if (const auto error = game.Start()) {
             std::fprintf(stderr, "%s\n", qPrintable(*error));

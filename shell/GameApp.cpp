@@ -112,11 +112,10 @@ void GameApp::Show() {
 
 MovesWindow* GameApp::Moves() {
     if (options_ || !main_) return options_.get();
-    // Hidden by default, so it is built when first asked for, as it stood when the game started
-    // and with the log so far.
+    // Hidden unless asked for, so it is built then: at its remembered place, with the slider
+    // where the engine's speed already is, the scores as they stand and the log so far.
     options_ = std::make_unique<MovesWindow>(engine_);
     options_->setWindowIcon(AboutForm::ProgramIcon());
-    // A remembered speed counts as a move of the slider.
     options_->SpeedRange()->setValue(remembered_.Speed);
     if (!remembered_.MovesGeometry.isEmpty()) options_->restoreGeometry(remembered_.MovesGeometry);
     for (const auto& [line, color] : pendingLog_)
