@@ -202,6 +202,17 @@ GameState::CardSet ShownLack(const GameState& s, int seat, int card) {
 }
 
 void NoteListChoice(GameState& s, int seat, int card) {
+    if (card > 0) {
+        s.ListChoices[seat][s.ChoicesNoted[seat]++ % GameState::ChoicesKept] = {
+            .Card = card,
+            .Owed = s.PendingDraw[seat],
+            .TableValue = s.CardValue[s.TableCard],
+            .TableColor = s.TableColor,
+            .Direction = s.Direction,
+            .HandCount = s.HandCount,
+            .Played = s.CardsPlayed,
+        };
+    }
     if (card > 0 && s.HandCount[seat] > 1) {
         s.NoteLack(seat, ShownLack(s, seat, card), s.HandCount[seat] - 1, s.CardsPlayed[seat] + 1);
     } else if (card == -1 && s.PendingDraw[seat] > 1) {
@@ -211,6 +222,11 @@ void NoteListChoice(GameState& s, int seat, int card) {
 }
 
 void NoteListColor(GameState& s, int seat, ColorCode color) {
+    if (s.ChoicesNoted[seat] > 0) {
+        GameState::ListChoice& last =
+            s.ListChoices[seat][(s.ChoicesNoted[seat] - 1) % GameState::ChoicesKept];
+        if (last.Played[seat] + 1 == s.CardsPlayed[seat]) last.Named = color;
+    }
     s.FindFollowingSeat();
     const int next = s.FollowingSeat;
     // With both hands above one card the list names the first colour the next seat lacks, or,

@@ -31,10 +31,11 @@ ColorCode ColorToName(GameState& s, int seat);
 // the move is made: the cards its hand held none of, or the list would have chosen differently.
 // Reads only what every seat sees: the table, the card, the hand sizes and what is owed.
 GameState::CardSet ShownLack(const GameState& s, int seat, int card);
-// Notes that, once everybody knows the seat plays by the list (GameState::Lacks).
+// Notes that, once everybody knows the seat plays by the list (GameState::Lacks), and the
+// choice itself with the table as it was (GameState::ListChoices).
 void NoteListChoice(GameState& s, int seat, int card);
 // The colour the list named shows which colour the next seat lacks, when that seat cannot hold
-// all four.
+// all four. The colour is kept with the choice of the card.
 void NoteListColor(GameState& s, int seat, ColorCode color);
 
 }  // namespace tolvanis

@@ -4,7 +4,7 @@
 
 namespace tolvanis {
 
-SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat) {
+SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat), replay_(s, seat) {
     std::array<bool, CardSlots> mine{};
     for (int i = 1; i <= s.HandCount[seat]; ++i)
         mine[s.Hand[seat][i]] = true;
@@ -45,61 +45,103 @@ SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat) {
     hiddenInPile_ = s.HandCount[0] - 1 - seenInPile;
 }
 
-void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
-    std::vector<int> deck = hidden_;
-    for (std::size_t i = deck.size(); i > 1; --i) {
-        const std::size_t j = rng() % i;
-        std::swap(deck[i - 1], deck[j]);
+std::size_t SeatKnowledge::PickFor(int other, std::vector<int>& deck, std::size_t next) const {
+    const auto& lacks = lacks_[other];
+    int most = 0;
+    for (const Lack& lack : lacks)
+        most = std::max(most, lack.Cards);
+    const std::size_t end = std::min(deck.size(), next + std::size_t(hiddenInHand_[other]));
+    for (std::size_t at = next; at < end && int(at - next) < most; ++at) {
+        const int slot = int(at - next);
+        const auto fits = [&](int card) {
+            for (const Lack& lack : lacks) {
+                if (slot < lack.Cards && lack.Without[std::size_t(card)]) return false;
+            }
+            return true;
+        };
+        std::size_t pick = at;
+        while (pick < deck.size() && !fits(deck[pick]))
+            ++pick;
+        if (pick < deck.size()) std::swap(deck[at], deck[pick]);
     }
-    std::size_t next = 0;
+    return end;
+}
+
+void SeatKnowledge::PutHand(GameState& world, int other) const {
+    auto& hand = world.Hand[other];
+    int pos = 0;
+    for (const int card : seenInHand_[other]) {
+        hand[++pos] = card;
+        world.CardOwner[card] = other;
+    }
+    for (std::size_t at = handFrom_[other]; at < handFrom_[other + 1]; ++at) {
+        hand[++pos] = deck_[at];
+        world.CardOwner[deck_[at]] = other;
+    }
+    world.HandCount[other] = pos;
+    world.PutInHandOrder(other);
+    world.RecountHand(other);
+}
+
+int SeatKnowledge::Redeal(GameState& world, int other, std::mt19937_64& rng) {
+    // The seat's unseen cards change places with the pile's unseen ones; the other hands stay.
+    const auto hand = deck_.begin() + std::ptrdiff_t(handFrom_[other]);
+    const auto handEnd = deck_.begin() + std::ptrdiff_t(handFrom_[other + 1]);
+    const auto pile = deck_.begin() + std::ptrdiff_t(handFrom_[5]);
+    pool_.assign(hand, handEnd);
+    pool_.insert(pool_.end(), pile, deck_.end());
+    Shuffle(pool_, rng);
+    PickFor(other, pool_, 0);
+    std::copy(pool_.begin(), pool_.begin() + (handEnd - hand), hand);
+    std::copy(pool_.begin() + (handEnd - hand), pool_.end(), pile);
+    PutHand(world, other);
+    return replay_.Misfits(world, other);
+}
+
+void SeatKnowledge::Shuffle(std::vector<int>& cards, std::mt19937_64& rng) {
+    for (std::size_t i = cards.size(); i > 1; --i) {
+        const std::size_t j = rng() % i;
+        std::swap(cards[i - 1], cards[j]);
+    }
+}
+
+int SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) {
+    deck_ = hidden_;
+    Shuffle(deck_, rng);
     world.ShuffleOrder.fill(0);
 
-    // The cards a seat is known to lack go first, each the first fitting card of the shuffled
-    // rest; should none fit, the lacks give way rather than the cards.
-    std::array<std::vector<int>, SeatSlots> fitted{};
+    // Each hand's unseen cards, those fitting what the seat showed it lacks first (should none
+    // fit, the lacks give way rather than the cards); the rest is the pile's unseen front.
+    std::size_t next = 0;
     for (int other = 1; other <= 4; ++other) {
-        const auto& lacks = lacks_[other];
-        int most = 0;
-        for (const Lack& lack : lacks)
-            most = std::max(most, lack.Cards);
-        for (int slot = 0; slot < most && next < deck.size(); ++slot) {
-            const auto fits = [&](int card) {
-                for (const Lack& lack : lacks) {
-                    if (slot < lack.Cards && lack.Without[std::size_t(card)]) return false;
-                }
-                return true;
-            };
-            std::size_t pick = next;
-            while (pick < deck.size() && !fits(deck[pick]))
-                ++pick;
-            if (pick == deck.size()) pick = next;
-            std::swap(deck[next], deck[pick]);
-            fitted[other].push_back(deck[next++]);
-        }
+        handFrom_[other] = next;
+        if (other != seat_ && world.HandCount[other] >= 0) next = PickFor(other, deck_, next);
+    }
+    handFrom_[5] = next;
+    for (int other = 1; other <= 4; ++other) {
+        if (other != seat_ && world.HandCount[other] >= 0) PutHand(world, other);
     }
 
+    // A hand that does not make the rule list's choices again is dealt anew from the pile, a
+    // few times at most; the hand that made most of them is kept.
+    int redeals = 0;
     for (int other = 1; other <= 4; ++other) {
-        if (other == seat_ || world.HandCount[other] < 0) continue;
-        auto& hand = world.Hand[other];
-        hand.fill(-1);
-        int pos = 0;
-        for (const int card : seenInHand_[other]) {
-            hand[++pos] = card;
-            world.CardOwner[card] = other;
+        if (other == seat_ || !replay_.Checks(other)) continue;
+        int misfits = replay_.Misfits(world, other);
+        if (misfits == 0) continue;
+        best_.assign(deck_.begin(), deck_.end());
+        for (int k = 0; k < RedealsPerSeat && misfits > 0; ++k) {
+            ++redeals;
+            const int now = Redeal(world, other, rng);
+            if (now < misfits) {
+                misfits = now;
+                best_.assign(deck_.begin(), deck_.end());
+            }
         }
-        for (const int card : fitted[other]) {
-            hand[++pos] = card;
-            world.CardOwner[card] = other;
+        if (misfits > 0 && best_ != deck_) {
+            deck_.swap(best_);
+            PutHand(world, other);
         }
-        for (int k = int(fitted[other].size()); k < hiddenInHand_[other] && next < deck.size();
-             ++k) {
-            const int card = deck[next++];
-            hand[++pos] = card;
-            world.CardOwner[card] = other;
-        }
-        world.HandCount[other] = pos;
-        world.PutInHandOrder(other);
-        world.RecountHand(other);
     }
 
     auto& pile = world.Hand[0];
@@ -107,16 +149,16 @@ void SeatKnowledge::MakeWorld(GameState& world, std::mt19937_64& rng) const {
     int pos = 0;
     pile[++pos] = world.TableCard;
     world.CardOwner[world.TableCard] = 0;
-    for (int k = 0; k < hiddenInPile_ && next < deck.size(); ++k) {
-        const int card = deck[next++];
-        pile[++pos] = card;
-        world.CardOwner[card] = 0;
+    for (std::size_t at = handFrom_[5]; at < deck_.size() && pos <= hiddenInPile_; ++at) {
+        pile[++pos] = deck_[at];
+        world.CardOwner[deck_[at]] = 0;
     }
     for (const int card : pileSeen_) {
         pile[++pos] = card;
         world.CardOwner[card] = 0;
     }
     world.HandCount[0] = pos;
+    return redeals;
 }
 
 }  // namespace tolvanis

@@ -7,7 +7,9 @@
 // knowledge is built without reading it, and a made-up deal deals those cards at random, but
 // to fit what the seats showed they lack (GameState::Lacks): a seat that showed it held none of
 // some cards still holds, of the cards it held then, at least as many as it has not played
-// since, and none of them is one of those cards.
+// since, and none of them is one of those cards. A seat known to follow the rule list is also
+// dealt a hand on which the list makes its recent choices again (ChoiceReplay), as far as a few
+// tries at dealing it anew allow.
 #pragma once
 
 #include <array>
@@ -15,6 +17,7 @@
 #include <random>
 #include <vector>
 
+#include "ChoiceReplay.h"
 #include "GameState.h"
 
 namespace tolvanis {
@@ -42,9 +45,22 @@ class SeatKnowledge {
     // Rewrites `world`, a copy of the state the knowledge was built from, into a deal the seat
     // cannot tell from it: the hidden cards dealt at random to the hidden places, every hand in
     // hand order and recounted. The seat's own hand and everything seen stay as they are.
-    void MakeWorld(GameState& world, std::mt19937_64& rng) const;
+    // Returns how many times a hand was dealt anew.
+    int MakeWorld(GameState& world, std::mt19937_64& rng);
+
+    // Tries at dealing anew one seat's hand that does not make the list's choices again.
+    static constexpr int RedealsPerSeat = 24;
 
   private:
+    static void Shuffle(std::vector<int>& cards, std::mt19937_64& rng);
+    // Moves the unseen cards `other` is dealt to deck[next, returned): those fitting its lacks
+    // first, as far as the deck allows.
+    std::size_t PickFor(int other, std::vector<int>& deck, std::size_t next) const;
+    // Deals `other` its seen cards and its part of the deck, in hand order.
+    void PutHand(GameState& world, int other) const;
+    // Deals `other`'s unseen cards anew with the pile's; returns the choices it then misses.
+    int Redeal(GameState& world, int other, std::mt19937_64& rng);
+
     int seat_ = 0;
     std::vector<int> hidden_;
     std::array<int, SeatSlots> hiddenInHand_{};
@@ -52,6 +68,11 @@ class SeatKnowledge {
     std::array<std::vector<Lack>, SeatSlots> lacks_{};
     int hiddenInPile_ = 0;
     std::vector<int> pileSeen_;  // the seen end of the pile, in pile order
+    ChoiceReplay replay_;
+
+    // The made-up deal's unseen cards: seat k's from handFrom_[k], the pile's from handFrom_[5].
+    std::vector<int> deck_, pool_, best_;
+    std::array<std::size_t, SeatSlots + 1> handFrom_{};
 };
 
 }  // namespace tolvanis

@@ -17,6 +17,8 @@ namespace {
 // playout on it this many.
 constexpr std::int64_t WorldCost = 4;
 constexpr std::int64_t PlayoutCost = 2;
+// Dealing one hand anew and asking the rule list again.
+constexpr std::int64_t RedealCost = 1;
 // Points only break ties between moves that win alike: a whole deal's points weigh less than
 // one deal won in a thousand.
 constexpr double PointWeight = 1e-6;
@@ -48,7 +50,7 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     if (n == 1) return moves.front();
 
     std::mt19937_64 rng(std::uint64_t(services_.Rnd() * 9007199254740992.0));
-    const SeatKnowledge knowledge(s, seat);
+    SeatKnowledge knowledge(s, seat);
     GameState world = s;
     GameState play;
 
@@ -71,9 +73,8 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     for (int round = 0; round < rounds; ++round) {
         const std::int64_t until = Budget * (round + 1) / rounds;
         do {
-            knowledge.MakeWorld(world, rng);
+            work += WorldCost + RedealCost * knowledge.MakeWorld(world, rng);
             ++worlds;
-            work += WorldCost;
             for (const std::size_t m : running) {
                 play = world;
                 const PlayoutResult r = PlayOut(play, moves[m]);

@@ -144,6 +144,27 @@ struct GameState {
     std::array<std::array<Lack, LacksKept>, SeatSlots> Lacks{};
     std::array<int, SeatSlots> LacksNoted{};   // this deal's, the latest at LacksNoted % LacksKept
     std::array<int, SeatSlots> CardsPlayed{};  // cards each seat played in this deal
+    // The latest cards each seat played, the k-th of the deal at (k - 1) % PlaysKept, and how
+    // many it had played when it last took cards: what it held at any time since is what it holds
+    // now and what it played after.
+    static constexpr int PlaysKept = 16;
+    std::array<std::array<int, PlaysKept>, SeatSlots> Plays{};
+    std::array<int, SeatSlots> PlayedAtTake{};
+    // The latest cards the rule list chose for each seat, with what the table showed then: a
+    // seat known to follow the list held a hand on which the list chooses them again.
+    struct ListChoice {
+        int Card = 0;
+        int Owed = 0;
+        ValueCode TableValue = ValueCode::Marker;
+        ColorCode TableColor = ColorCode::None;
+        ColorCode Named = ColorCode::None;  // the colour the list named after a wild card
+        TurnOrder Direction = TurnOrder::Forward;
+        std::array<int, SeatSlots> HandCount{};
+        std::array<int, SeatSlots> Played{};  // CardsPlayed of every seat
+    };
+    static constexpr int ChoicesKept = 4;
+    std::array<std::array<ListChoice, ChoicesKept>, SeatSlots> ListChoices{};
+    std::array<int, SeatSlots> ChoicesNoted{};  // this deal's, the latest at ChoicesNoted - 1
 
     // Turn state.
     int NumPlayers = 4;
@@ -228,7 +249,11 @@ struct GameState {
     void ForgetLacks() {
         LacksNoted.fill(0);
         CardsPlayed.fill(0);
+        PlayedAtTake.fill(0);
+        ChoicesNoted.fill(0);
     }
+    void NotePlay(int seat, int card) { Plays[seat][CardsPlayed[seat]++ % PlaysKept] = card; }
+    void NoteTake(int seat) { PlayedAtTake[seat] = CardsPlayed[seat]; }
 
     // Recomputes CountByColor and CountByValue of one seat from its hand.
     void RecountHand(int seat) {

@@ -151,7 +151,7 @@ void Engine::PlayCard() {
     Table.CardImage[s.TableCard].Picture = Table.CardImage[card].Picture;
     HideHandPictures(seat);
     MoveCardToTable(s, seat, card);
-    ++s.CardsPlayed[seat];
+    s.NotePlay(seat, card);
     HideHandPictures(seat);
     SetTotalInDeck();
     ArrangeHand(seat);

@@ -46,6 +46,7 @@ void Engine::TakeCards(int seat, int n) {
     if (n == 1 && s.PendingDraw[seat] <= 1 && s.HandCount[0] > 1) s.NoteLack(seat);
     const int taken = MoveCardsFromPile(s, seat, n);
     if (taken == 0) return;
+    s.NoteTake(seat);
 
     AnimateTake(seat);
     SetTotalInDeck();
