@@ -3,10 +3,14 @@
 // (its goal: 30 ms on one core).
 #include <benchmark/benchmark.h>
 
+#include <random>
+
 #include "AutoTurns.h"
 #include "Engine.h"
 #include "FakeServices.h"
 #include "MoveOptions.h"
+#include "Playout.h"
+#include "SeatKnowledge.h"
 #include "StrongPlayer.h"
 
 using namespace tolvanis;
@@ -78,6 +82,41 @@ void StrongChoice(benchmark::State& state) {
     }
 }
 BENCHMARK(StrongChoice)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// What the Strong player's work units stand for: one made-up deal, with the hands dealt anew
+// until they make the rule list's choices again, against one move played ahead.
+void MadeUpDeal(benchmark::State& state) {
+    const std::vector<GameState> positions = PositionsToWeigh(64);
+    std::vector<SeatKnowledge> knowledge;
+    for (const GameState& s : positions)
+        knowledge.emplace_back(s, s.CurrentSeat);
+    std::mt19937_64 rng(5);
+    GameState world;
+    std::size_t next = 0;
+    long redeals = 0;
+    for (auto _ : state) {
+        const std::size_t k = next++ % positions.size();
+        world = positions[k];
+        redeals += knowledge[k].MakeWorld(world, rng);
+    }
+    state.counters["redeals_per_deal"] = double(redeals) / double(state.iterations());
+}
+BENCHMARK(MadeUpDeal)->Unit(benchmark::kMicrosecond);
+
+void MovePlayedAhead(benchmark::State& state) {
+    const std::vector<GameState> positions = PositionsToWeigh(64);
+    GameState play;
+    std::size_t next = 0;
+    long moves = 0;
+    for (auto _ : state) {
+        const GameState& s = positions[next++ % positions.size()];
+        play = s;
+        moves += PlayOut(play, MoveOptions(play, s.CurrentSeat).front(), s.CurrentSeat).Moves;
+    }
+    state.counters["ns_per_move"] = benchmark::Counter(
+        double(moves), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(MovePlayedAhead)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

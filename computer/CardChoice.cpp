@@ -80,6 +80,15 @@ void ChooseCard(GameState& s, int seat) {
         if (s.PickedCard != -1) return;
     }
 
+    ChooseFollowingCard(s, seat);
+}
+
+void ChooseFollowingCard(GameState& s, int seat) {
+    const ColorCode tc = s.TableColor;
+    const ValueCode tv = s.CardValue[s.TableCard];
+    const int nc = s.CountByColor[seat][Index(tc)];
+    const int nv = s.CountByValue(seat, tv);
+
     // 5: nothing follows colour or value.
     if (nc == 0 && nv == 0) {
         s.PickedCard = -1;

@@ -21,6 +21,8 @@
 namespace tolvanis {
 
 void ChooseCard(GameState& s, int seat);
+// Rules 5 to 10 alone: the card that follows the table's colour or value, wild cards aside.
+void ChooseFollowingCard(GameState& s, int seat);
 void FindFirstOfValue(GameState& s, int seat, ValueCode value);
 void FindHighestOfColor(GameState& s, int seat, ColorCode color);
 // The colour a computer seat names after its +4 or colour change, the card already played:

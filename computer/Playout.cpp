@@ -1,6 +1,7 @@
 #include "Playout.h"
 
 #include "CardChoice.h"
+#include "OwnPlay.h"
 #include "Rules.h"
 
 namespace tolvanis {
@@ -16,7 +17,7 @@ void Take(GameState& s, int seat, int n) {
 }
 
 // The card is down; false when it emptied the hand and ended the deal.
-bool Play(GameState& s, int seat, int card, ColorCode color) {
+bool Play(GameState& s, int seat, int card, ColorCode color, int self) {
     MoveCardToTable(s, seat, card);
     // Taking a card out of a hand keeps the rest in hand order.
     s.RecountHand(seat);
@@ -31,7 +32,7 @@ bool Play(GameState& s, int seat, int card, ColorCode color) {
         s.CurrentSeat = s.SeatAfter(s.CurrentSeat);
     }
     if (kind.NamesColor) {
-        if (!IsPlayColor(color)) color = ColorToName(s, seat);
+        if (!IsPlayColor(color)) color = seat == self ? OwnColor(s, seat) : ColorToName(s, seat);
         s.TableColor = color;
     }
     return true;
@@ -39,7 +40,7 @@ bool Play(GameState& s, int seat, int card, ColorCode color) {
 
 }  // namespace
 
-PlayoutResult PlayOut(GameState& s, StrongMove first) {
+PlayoutResult PlayOut(GameState& s, StrongMove first, int self) {
     PlayoutResult r;
     int card = first.Card;
     ColorCode color = first.Color;
@@ -49,7 +50,7 @@ PlayoutResult PlayOut(GameState& s, StrongMove first) {
         ++r.Moves;
         if (card == -1) {
             Take(s, seat, owed > 0 ? owed : 1);
-        } else if (!Play(s, seat, card, color)) {
+        } else if (!Play(s, seat, card, color, self)) {
             r.Winner = seat;
             for (int other = 1; other <= 4; ++other) {
                 if (other == seat) continue;
@@ -67,7 +68,11 @@ PlayoutResult PlayOut(GameState& s, StrongMove first) {
         if (s.PendingDraw[next] > 0) {
             FindFirstOfValue(s, next, AttackOwing(s.PendingDraw[next]));
         } else {
-            ChooseCard(s, next);
+            if (next == self) {
+                ChooseOwnCard(s, next);
+            } else {
+                ChooseCard(s, next);
+            }
             if (s.PickedCard == -1) s.PendingDraw[next] = 1;
         }
         card = s.PickedCard;

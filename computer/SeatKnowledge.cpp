@@ -84,16 +84,27 @@ void SeatKnowledge::PutHand(GameState& world, int other) const {
 }
 
 int SeatKnowledge::Redeal(GameState& world, int other, std::mt19937_64& rng) {
-    // The seat's unseen cards change places with the pile's unseen ones; the other hands stay.
-    const auto hand = deck_.begin() + std::ptrdiff_t(handFrom_[other]);
-    const auto handEnd = deck_.begin() + std::ptrdiff_t(handFrom_[other + 1]);
-    const auto pile = deck_.begin() + std::ptrdiff_t(handFrom_[5]);
-    pool_.assign(hand, handEnd);
-    pool_.insert(pool_.end(), pile, deck_.end());
-    Shuffle(pool_, rng);
-    PickFor(other, pool_, 0);
-    std::copy(pool_.begin(), pool_.begin() + (handEnd - hand), hand);
-    std::copy(pool_.begin() + (handEnd - hand), pool_.end(), pile);
+    // The seat's unseen cards change places with the pile's unseen ones, the other hands stay:
+    // each of its places takes a card drawn from its own and the pile's, one fitting its lacks
+    // if a few draws find one.
+    const std::size_t from = handFrom_[other], count = handFrom_[other + 1] - from;
+    const std::size_t pile = handFrom_[5], n = count + (deck_.size() - pile);
+    const auto at = [&](std::size_t i) -> int& {
+        return deck_[i < count ? from + i : pile + (i - count)];
+    };
+    const auto& lacks = lacks_[other];
+    for (std::size_t slot = 0; slot < count; ++slot) {
+        const auto fits = [&](int card) {
+            for (const Lack& lack : lacks) {
+                if (int(slot) < lack.Cards && lack.Without[std::size_t(card)]) return false;
+            }
+            return true;
+        };
+        std::size_t pick = slot + rng() % (n - slot);
+        for (int tries = 1; tries < DrawsPerPlace && !fits(at(pick)); ++tries)
+            pick = slot + rng() % (n - slot);
+        std::swap(at(slot), at(pick));
+    }
     PutHand(world, other);
     return replay_.Misfits(world, other);
 }

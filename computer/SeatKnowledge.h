@@ -50,6 +50,8 @@ class SeatKnowledge {
 
     // Tries at dealing anew one seat's hand that does not make the list's choices again.
     static constexpr int RedealsPerSeat = 24;
+    // Draws for one place of a hand dealt anew before a card that fits its lacks is given up.
+    static constexpr int DrawsPerPlace = 6;
 
   private:
     static void Shuffle(std::vector<int>& cards, std::mt19937_64& rng);
@@ -71,7 +73,7 @@ class SeatKnowledge {
     ChoiceReplay replay_;
 
     // The made-up deal's unseen cards: seat k's from handFrom_[k], the pile's from handFrom_[5].
-    std::vector<int> deck_, pool_, best_;
+    std::vector<int> deck_, best_;
     std::array<std::size_t, SeatSlots + 1> handFrom_{};
 };
 

@@ -13,12 +13,12 @@ namespace tolvanis {
 
 namespace {
 
-// Dealing a made-up deal costs about as much as playing this many moves, and setting up a
-// playout on it this many.
-constexpr std::int64_t WorldCost = 4;
-constexpr std::int64_t PlayoutCost = 2;
-// Dealing one hand anew and asking the rule list again.
-constexpr std::int64_t RedealCost = 1;
+// What the work is made of, in moves played ahead, as engine_bench measures them
+// (MovePlayedAhead, MadeUpDeal): dealing a made-up deal, dealing one hand of it anew and asking
+// the rule list again, and setting up a playout on it.
+constexpr std::int64_t WorldCost = 35;
+constexpr std::int64_t RedealCost = 12;
+constexpr std::int64_t PlayoutCost = 4;
 // Points only break ties between moves that win alike: a whole deal's points weigh less than
 // one deal won in a thousand.
 constexpr double PointWeight = 1e-6;
@@ -77,7 +77,7 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
             ++worlds;
             for (const std::size_t m : running) {
                 play = world;
-                const PlayoutResult r = PlayOut(play, moves[m]);
+                const PlayoutResult r = PlayOut(play, moves[m], seat);
                 work += PlayoutCost + r.Moves;
                 ++played[m];
                 if (r.Winner == seat) {

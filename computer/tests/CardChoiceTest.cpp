@@ -2,6 +2,7 @@
 #include "../../engine/tests/EngineFixture.h"
 
 #include "CardChoice.h"
+#include "OwnPlay.h"
 
 namespace tolvanis::testing {
 namespace {
@@ -104,6 +105,32 @@ TEST_F(CardChoiceTest, HighestOfColourFallsBackToAWildCard) {
     EXPECT_EQ(st.PickedCard, Green(2));
     FindFirstOfValue(st, 1, ValueCode{-1});
     EXPECT_EQ(st.PickedCard, -1);
+}
+
+// How the Strong player expects to play on: the list, but wild cards are kept for when nothing
+// else follows or the next seat is about to finish, and the colour named is the one held most.
+TEST_F(CardChoiceTest, OwnPlayKeepsWildCardsUntilTheyAreNeeded) {
+    const auto own = [&] {
+        ChooseOwnCard(st, 1);
+        return st.PickedCard;
+    };
+    Position(Red(5), {ColorChange(), Green(7), Red(3)});
+    EXPECT_EQ(Choice(), ColorChange());
+    EXPECT_EQ(own(), Red(3));
+    Position(Green(5), {Plus4(), Blue(5), Red(3)});
+    EXPECT_EQ(own(), Blue(5));
+    // Nothing else follows, the next seat holds one card, or the wild card is the last.
+    Position(Red(5), {ColorChange(), Green(7)});
+    EXPECT_EQ(own(), ColorChange());
+    Position(Red(5), {Plus4(), Red(3)}, 1);
+    EXPECT_EQ(own(), Plus4());
+    Position(Red(5), {ColorChange()});
+    EXPECT_EQ(own(), ColorChange());
+
+    Position(Red(5), {Green(7), Blue(1), Green(2)});
+    EXPECT_EQ(OwnColor(st, 1), ColorCode::Green);
+    Position(Red(5), {Plus4(), ColorChange()});
+    EXPECT_EQ(OwnColor(st, 1), ColorToName(st, 1)) << "only wild cards: the list's colour";
 }
 
 }  // namespace
