@@ -1,13 +1,14 @@
 // The Strong computer player: it weighs each move open to its seat by playing the deal on to
 // its end many times. Each time it makes up the cards it cannot see (SeatKnowledge), plays every
-// move still in the running on that same made-up deal with the rule list for all seats after it,
-// drops the weaker half of the moves now and then, and in the end takes the move that won the
-// deal most often, the points scored deciding between moves that won alike. Its chance comes from
-// the game's services, one number per move, so a seeded game repeats exactly.
+// move still in the running on that same made-up deal with the rule list for all other seats
+// (itself playing on as OwnPlay says), drops the weaker half of the moves now and then, and in the
+// end takes the move that won the deal most often, the points scored deciding between moves that
+// won alike. Its chance comes from the game's services, one number per move, so a seeded game
+// repeats exactly.
 //
 // Thinking is measured in work, not on a clock, so the same seed gives the same move on any
-// machine: a move played ahead costs one unit, dealing a made-up deal some tens. The default work
-// keeps 95 moves in 100 within the game's budget of 30 ms on one core.
+// machine: a move played ahead costs one unit, dealing a made-up deal about twenty. The default
+// work keeps 95 moves in 100 within the game's budget of 30 ms on one core.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,7 @@ class StrongPlayer {
   public:
     // Work that fits one millisecond of thinking on one core, measured with the simulator
     // (think_ms and cpu_ms figures): at 30 ms, 95 weighed moves in 100 take 25 ms at most.
-    static constexpr std::int64_t WorkPerMillisecond = 6000;
+    static constexpr std::int64_t WorkPerMillisecond = 7500;
     static constexpr int DefaultThinkMs = 30;
 
     explicit StrongPlayer(Services& services);

@@ -1,26 +1,10 @@
 #include "Rules.h"
 
+#include <algorithm>
+
 #include "Contract.h"
 
 namespace tolvanis {
-
-CardKind KindOf(ValueCode value) {
-    switch (value) {
-        case ValueCode::Plus2:
-            return {.Owes = 2, .Points = 25};
-        case ValueCode::Plus4:
-            return {.Owes = 4, .NamesColor = true, .Points = 50};
-        case ValueCode::ColorChange:
-            // Counts nothing, unlike the +4.
-            return {.NamesColor = true};
-        case ValueCode::Reverse:
-            return {.Reverses = true, .Points = 20};
-        case ValueCode::Skip:
-            return {.Skips = true, .Points = 20};
-        default:
-            return {.Points = IsNumberCard(value) ? Rank(value) : 0};
-    }
-}
 
 Verdict JudgeCard(const GameState& s, int seat, int card, Mover mover) {
     TOLVANIS_EXPECT(seat >= 0 && seat < SeatSlots);
@@ -85,21 +69,22 @@ int MoveCardsFromPile(GameState& s, int seat, int n) {
     if (available <= 0) return 0;
     if (available < n) n = available;
 
-    int taken = 0;
-    for (int pos = 1; pos <= s.HandCount[0] && taken < n; ++pos) {
-        const int card = s.Hand[0][pos];
-        if (card == s.TableCard) continue;
+    // The cards taken are the first n but the table card; the rest of the pile closes up.
+    auto& pile = s.Hand[0];
+    int taken = 0, pos = 1, to = 1;
+    for (; pos <= s.HandCount[0] && taken < n; ++pos) {
+        const int card = pile[pos];
+        if (card == s.TableCard) {
+            pile[to++] = card;
+            continue;
+        }
         ++taken;
         s.Hand[seat][s.HandCount[seat] + taken] = card;
-        s.Hand[0][pos] = -1;
         s.CardOwner[card] = seat;
     }
-    int to = 1;
-    for (int pos = 1; pos <= s.HandCount[0]; ++pos) {
-        if (s.Hand[0][pos] > 0) s.Hand[0][to++] = s.Hand[0][pos];
-    }
-    for (; to <= s.HandCount[0]; ++to)
-        s.Hand[0][to] = -1;
+    const auto rest = pile.begin() + pos, end = pile.begin() + s.HandCount[0] + 1;
+    std::copy(rest, end, pile.begin() + to);
+    std::fill(pile.begin() + to + (end - rest), end, -1);
 
     s.HandCount[0] -= n;
     s.HandCount[seat] += n;

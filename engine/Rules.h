@@ -24,7 +24,23 @@ struct CardKind {
     bool Skips = false;
     int Points = 0;  // what the card counts in a losing hand at the end of a deal
 };
-CardKind KindOf(ValueCode value);
+constexpr CardKind KindOf(ValueCode value) {
+    switch (value) {
+        case ValueCode::Plus2:
+            return {.Owes = 2, .Points = 25};
+        case ValueCode::Plus4:
+            return {.Owes = 4, .NamesColor = true, .Points = 50};
+        case ValueCode::ColorChange:
+            // Counts nothing, unlike the +4.
+            return {.NamesColor = true};
+        case ValueCode::Reverse:
+            return {.Reverses = true, .Points = 20};
+        case ValueCode::Skip:
+            return {.Skips = true, .Points = 20};
+        default:
+            return {.Points = IsNumberCard(value) ? Rank(value) : 0};
+    }
+}
 
 inline bool IsWild(ValueCode value) {
     return KindOf(value).NamesColor;
