@@ -45,22 +45,22 @@ SeatKnowledge::SeatKnowledge(const GameState& s, int seat) : seat_(seat), replay
     hiddenInPile_ = s.HandCount[0] - 1 - seenInPile;
 }
 
+bool SeatKnowledge::Fits(int other, int slot, int card) const {
+    for (const Lack& lack : lacks_[other]) {
+        if (slot < lack.Cards && lack.Without[std::size_t(card)]) return false;
+    }
+    return true;
+}
+
 std::size_t SeatKnowledge::PickFor(int other, std::vector<int>& deck, std::size_t next) const {
-    const auto& lacks = lacks_[other];
     int most = 0;
-    for (const Lack& lack : lacks)
+    for (const Lack& lack : lacks_[other])
         most = std::max(most, lack.Cards);
     const std::size_t end = std::min(deck.size(), next + std::size_t(hiddenInHand_[other]));
     for (std::size_t at = next; at < end && int(at - next) < most; ++at) {
         const int slot = int(at - next);
-        const auto fits = [&](int card) {
-            for (const Lack& lack : lacks) {
-                if (slot < lack.Cards && lack.Without[std::size_t(card)]) return false;
-            }
-            return true;
-        };
         std::size_t pick = at;
-        while (pick < deck.size() && !fits(deck[pick]))
+        while (pick < deck.size() && !Fits(other, slot, deck[pick]))
             ++pick;
         if (pick < deck.size()) std::swap(deck[at], deck[pick]);
     }
@@ -92,16 +92,9 @@ int SeatKnowledge::Redeal(GameState& world, int other, std::mt19937_64& rng) {
     const auto at = [&](std::size_t i) -> int& {
         return deck_[i < count ? from + i : pile + (i - count)];
     };
-    const auto& lacks = lacks_[other];
     for (std::size_t slot = 0; slot < count; ++slot) {
-        const auto fits = [&](int card) {
-            for (const Lack& lack : lacks) {
-                if (int(slot) < lack.Cards && lack.Without[std::size_t(card)]) return false;
-            }
-            return true;
-        };
         std::size_t pick = slot + rng() % (n - slot);
-        for (int tries = 1; tries < DrawsPerPlace && !fits(at(pick)); ++tries)
+        for (int tries = 1; tries < DrawsPerPlace && !Fits(other, int(slot), at(pick)); ++tries)
             pick = slot + rng() % (n - slot);
         std::swap(at(slot), at(pick));
     }

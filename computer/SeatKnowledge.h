@@ -55,6 +55,8 @@ class SeatKnowledge {
 
   private:
     static void Shuffle(std::vector<int>& cards, std::mt19937_64& rng);
+    // Whether `card` may be the slot-th unseen card of `other`'s hand, by its lacks.
+    bool Fits(int other, int slot, int card) const;
     // Moves the unseen cards `other` is dealt to deck[next, returned): those fitting its lacks
     // first, as far as the deck allows.
     std::size_t PickFor(int other, std::vector<int>& deck, std::size_t next) const;
