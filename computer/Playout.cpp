@@ -68,11 +68,7 @@ PlayoutResult PlayOut(GameState& s, StrongMove first, int self) {
         if (s.PendingDraw[next] > 0) {
             FindFirstOfValue(s, next, AttackOwing(s.PendingDraw[next]));
         } else {
-            if (next == self) {
-                ChooseOwnCard(s, next);
-            } else {
-                ChooseCard(s, next);
-            }
+            (next == self ? ChooseOwnCard : ChooseCard)(s, next);
             if (s.PickedCard == -1) s.PendingDraw[next] = 1;
         }
         card = s.PickedCard;
