@@ -6,6 +6,8 @@ namespace tolvanis {
 
 void FindFirstOfValue(GameState& s, int seat, ValueCode value) {
     s.PickedCard = -1;
+    // The counts are kept with the hand, as the rules read them too: none of the value, no search.
+    if (s.CountByValue(seat, value) == 0) return;
     for (int i = 1; i <= s.HandCount[seat]; ++i) {
         const int card = s.Hand[seat][i];
         if (s.CardValue[card] == value) {
@@ -95,10 +97,10 @@ void ChooseFollowingCard(GameState& s, int seat) {
         return;
     }
 
-    // 6: the same action card as the one on the table.
-    for (const ValueCode kind : {ValueCode::Skip, ValueCode::Plus2, ValueCode::Reverse}) {
-        FindFirstOfValue(s, seat, kind);
-        if (s.PickedCard != -1 && s.CardValue[s.PickedCard] == tv) return;
+    // 6: the same action card as the one on the table (a skip, +2 or reverse).
+    if (tv == ValueCode::Skip || tv == ValueCode::Plus2 || tv == ValueCode::Reverse) {
+        FindFirstOfValue(s, seat, tv);
+        if (s.PickedCard != -1) return;
     }
 
     // 7 and 8: only one way to follow.

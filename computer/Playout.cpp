@@ -8,11 +8,21 @@ namespace tolvanis {
 
 namespace {
 
+void Count(GameState& s, int seat, int card, int n) {
+    s.CountByColor[seat][Index(s.CardColor[card])] += n;
+    s.CountByValue(seat, s.CardValue[card]) += n;
+}
+
 void Take(GameState& s, int seat, int n) {
     // An empty pile gives nothing and leaves what is owed owing, as at the table.
-    if (MoveCardsFromPile(s, seat, n) == 0) return;
-    s.PutInHandOrder(seat);
-    s.RecountHand(seat);
+    const int taken = MoveCardsFromPile(s, seat, n);
+    if (taken == 0) return;
+    // The counts follow the cards in and out rather than being recounted: this runs on every
+    // move played ahead.
+    const int count = s.HandCount[seat];
+    for (int i = count - taken + 1; i <= count; ++i)
+        Count(s, seat, s.Hand[seat][i], 1);
+    s.PutTakenInHandOrder(seat, taken);
     s.PendingDraw.fill(0);
 }
 
@@ -20,7 +30,7 @@ void Take(GameState& s, int seat, int n) {
 bool Play(GameState& s, int seat, int card, ColorCode color, int self) {
     MoveCardToTable(s, seat, card);
     // Taking a card out of a hand keeps the rest in hand order.
-    s.RecountHand(seat);
+    Count(s, seat, card, -1);
     if (s.HandCount[seat] == 0) return false;
 
     const CardKind kind = KindOf(s.CardValue[card]);

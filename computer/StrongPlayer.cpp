@@ -52,6 +52,9 @@ StrongMove StrongPlayer::Weigh(const GameState& s, int seat) {
     std::mt19937_64 rng(std::uint64_t(services_.Rnd() * 9007199254740992.0));
     SeatKnowledge knowledge(s, seat);
     GameState world = s;
+    // The play ahead keeps every hand in order and its counts up to date from here on.
+    world.PutInHandOrder(seat);
+    world.RecountHand(seat);
     GameState play;
 
     // Sequential halving: the budget is shared out over rounds; in each round every move still

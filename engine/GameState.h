@@ -270,6 +270,8 @@ struct GameState {
     // cards by colour, then the wild cards. The computer's choice takes the first suitable card
     // in this order.
     void PutInHandOrder(int seat);
+    // The same for a hand in order but for its last `taken` cards, just taken: only those move.
+    void PutTakenInHandOrder(int seat, int taken);
 
     // A reverse card: the turn passes the other way round from now on.
     void ReverseDirection() {

@@ -2,6 +2,7 @@
 // the wild cards. The computer's choice takes the first suitable card in this order.
 #include "Engine.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tolvanis {
@@ -11,9 +12,11 @@ namespace {
 // Action and wild cards sort after every number card: their groups start above all colours.
 constexpr int ActionGroups = 99;
 
-int Group(const GameState& s, int card) {
+// The card's place in hand order: its group, then its number.
+int Key(const GameState& s, int card) {
     const int color = Index(s.CardColor[card]);
-    return Rank(s.CardValue[card]) >= 0 ? color : color + ActionGroups;
+    const int group = Rank(s.CardValue[card]) >= 0 ? color : color + ActionGroups;
+    return group * CardSlots + card;
 }
 
 }  // namespace
@@ -27,13 +30,26 @@ void GameState::PutInHandOrder(int seat) {
     std::array<int, CardSlots> key;  // filled as the cards are placed
     for (int i = 1; i <= n; ++i) {
         const int card = hand[i];
-        const int k = Group(*this, card) * CardSlots + card;
+        const int k = Key(*this, card);
         int j = i - 1;
         for (; j >= 1 && key[j] > k; --j) {
             key[j + 1] = key[j];
             hand[j + 1] = hand[j];
         }
         key[j + 1] = k;
+        hand[j + 1] = card;
+    }
+}
+
+void GameState::PutTakenInHandOrder(int seat, int taken) {
+    auto& hand = Hand[seat];
+    const int n = HandCount[seat];
+    for (int i = std::max(1, n - taken + 1); i <= n; ++i) {
+        const int card = hand[i];
+        const int k = Key(*this, card);
+        int j = i - 1;
+        for (; j >= 1 && Key(*this, hand[j]) > k; --j)
+            hand[j + 1] = hand[j];
         hand[j + 1] = card;
     }
 }

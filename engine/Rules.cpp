@@ -1,6 +1,7 @@
 #include "Rules.h"
 
 #include <algorithm>
+#include <array>
 
 #include "Contract.h"
 
@@ -44,13 +45,12 @@ bool CanTake(const GameState& s, int seat, int n) {
 void MoveCardToTable(GameState& s, int seat, int card) {
     TOLVANIS_EXPECT(seat >= 1 && seat <= 4);
     TOLVANIS_EXPECT(card >= 1 && card <= DeckSize && s.CardOwner[card] == seat);
+    // The cards after it close up, in the order they were.
+    const auto first = s.Hand[seat].begin() + 1, last = first + s.HandCount[seat];
+    const auto at = std::find(first, last, card);
+    std::copy(at + 1, last, at);
+    *(last - 1) = -1;
     s.HandCount[seat] -= 1;
-    int to = 1;
-    for (int from = 1; from <= s.HandCount[seat] + 1; ++from) {
-        if (s.Hand[seat][from] != card) s.Hand[seat][to++] = s.Hand[seat][from];
-    }
-    for (; to <= s.HandCount[seat] + 1; ++to)
-        s.Hand[seat][to] = -1;
 
     s.Hand[0][++s.HandCount[0]] = card;
     s.CardOwner[card] = 0;
@@ -99,9 +99,16 @@ int DealWinner(const GameState& s) {
 }
 
 int HandPoints(const GameState& s, int seat) {
+    // By value, in the order CountByValueStore keeps them.
+    static constexpr auto Points = [] {
+        std::array<int, MaxValue - MinValue + 1> points{};
+        for (int v = MinValue; v <= MaxValue; ++v)
+            points[std::size_t(v - MinValue)] = KindOf(ValueCode{v}).Points;
+        return points;
+    }();
     int points = 0;
-    for (int v = MinValue; v <= MaxValue; ++v)
-        points += KindOf(ValueCode{v}).Points * s.CountByValue(seat, ValueCode{v});
+    for (std::size_t i = 0; i < Points.size(); ++i)
+        points += Points[i] * s.CountByValueStore[seat][i];
     return points;
 }
 
