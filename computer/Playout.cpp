@@ -1,5 +1,7 @@
 #include "Playout.h"
 
+#include <algorithm>
+
 #include "CardChoice.h"
 #include "OwnPlay.h"
 #include "Rules.h"
@@ -13,9 +15,59 @@ void Count(GameState& s, int seat, int card, int n) {
     s.CountByValue(seat, s.CardValue[card]) += n;
 }
 
-void Take(GameState& s, int seat, int n) {
+// The pile as a playout takes from it. The table card stays at the pile's front and played cards
+// go to its end, so rather than closing the pile up after every take, as the table does, the
+// playout moves its front on and closes it up once the deal has ended.
+class PlayoutPile {
+  public:
+    explicit PlayoutPile(GameState& s) : s_(s) {}
+    ~PlayoutPile() { CloseUp(); }
+
+    // Up to n cards into the seat's hand; how many it got.
+    int Take(int seat, int n) {
+        auto& pile = s_.Hand[0];
+        if (pile[front_] != s_.TableCard) {
+            CloseUp();
+            return MoveCardsFromPile(s_, seat, n);  // a pile laid out otherwise: as at the table
+        }
+        const int available = s_.HandCount[0] - front_;
+        if (available <= 0) return 0;
+        if (available < n) n = available;
+        auto& hand = s_.Hand[seat];
+        for (int k = 1; k <= n; ++k) {
+            const int card = pile[front_ + k];
+            hand[s_.HandCount[seat] + k] = card;
+            s_.CardOwner[card] = seat;
+        }
+        front_ += n;
+        pile[front_] = s_.TableCard;
+        s_.HandCount[seat] += n;
+        return n;
+    }
+
+    // Room at the end for the next card played.
+    void MakeRoom() {
+        if (s_.HandCount[0] >= CardSlots - 1) CloseUp();
+    }
+
+  private:
+    void CloseUp() {
+        if (front_ == 1) return;
+        auto& pile = s_.Hand[0];
+        const auto end = pile.begin() + s_.HandCount[0] + 1;
+        std::copy(pile.begin() + front_, end, pile.begin() + 1);
+        std::fill(end - (front_ - 1), end, -1);
+        s_.HandCount[0] -= front_ - 1;
+        front_ = 1;
+    }
+
+    GameState& s_;
+    int front_ = 1;  // where the table card is now
+};
+
+void Take(GameState& s, PlayoutPile& pile, int seat, int n) {
     // An empty pile gives nothing and leaves what is owed owing, as at the table.
-    const int taken = MoveCardsFromPile(s, seat, n);
+    const int taken = pile.Take(seat, n);
     if (taken == 0) return;
     // The counts follow the cards in and out rather than being recounted: this runs on every
     // move played ahead.
@@ -51,6 +103,7 @@ bool Play(GameState& s, int seat, int card, ColorCode color, int self) {
 }  // namespace
 
 PlayoutResult PlayOut(GameState& s, StrongMove first, int self) {
+    PlayoutPile pile(s);
     PlayoutResult r;
     int card = first.Card;
     ColorCode color = first.Color;
@@ -59,13 +112,12 @@ PlayoutResult PlayOut(GameState& s, StrongMove first, int self) {
         const int owed = s.PendingDraw[seat];
         ++r.Moves;
         if (card == -1) {
-            Take(s, seat, owed > 0 ? owed : 1);
-        } else if (!Play(s, seat, card, color, self)) {
+            Take(s, pile, seat, owed > 0 ? owed : 1);
+        } else if (pile.MakeRoom(); !Play(s, seat, card, color, self)) {
             r.Winner = seat;
+            // Every hand's counts have followed its cards.
             for (int other = 1; other <= 4; ++other) {
-                if (other == seat) continue;
-                s.RecountHand(other);
-                r.Points += HandPoints(s, other);
+                if (other != seat) r.Points += HandPoints(s, other);
             }
             return r;
         }

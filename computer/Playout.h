@@ -21,8 +21,9 @@ struct PlayoutResult {
 inline constexpr int MaxPlayoutMoves = 2000;
 
 // Plays `first` for the seat to move in `s`, then every seat by the rule list to the end of the
-// deal, seat `self` (if any) as it expects to play itself; `s` is left as the deal ended. The seat
-// to move must have been told already whether it has anything to play, as the driver does before
+// deal, seat `self` (if any) as it expects to play itself; `s` is left as the deal ended. Every
+// hand must be in hand order with its counts up to date, as the table keeps them, and the seat to
+// move must have been told already whether it has anything to play, as the driver does before
 // every turn.
 PlayoutResult PlayOut(GameState& s, StrongMove first, int self = 0);
 
