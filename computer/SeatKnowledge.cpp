@@ -114,9 +114,13 @@ int SeatKnowledge::Redeal(GameState& world, int other, std::mt19937_64& rng) {
 }
 
 void SeatKnowledge::Shuffle(std::vector<int>& cards, std::mt19937_64& rng) {
+    // Each random number serves two steps, half its bits each: the numbers cost the most here.
+    std::uint64_t bits = 0;
     for (std::size_t i = cards.size(); i > 1; --i) {
-        const std::size_t j = Below(rng, i);
-        std::swap(cards[i - 1], cards[j]);
+        const bool fresh = i % 2 == cards.size() % 2;
+        if (fresh) bits = rng();
+        const std::uint64_t half = fresh ? bits >> 32 : bits & 0xffffffffU;
+        std::swap(cards[i - 1], cards[std::size_t((half * i) >> 32)]);
     }
 }
 

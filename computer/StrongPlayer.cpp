@@ -16,9 +16,9 @@ namespace {
 // What the work is made of, in moves played ahead, counted in instructions run (callgrind on
 // tolvanis-sim): dealing a made-up deal, dealing one hand of it anew and asking the rule list
 // again, and setting up a playout on it.
-constexpr std::int64_t WorldCost = 20;
-constexpr std::int64_t RedealCost = 5;
-constexpr std::int64_t PlayoutCost = 2;
+constexpr std::int64_t WorldCost = 32;
+constexpr std::int64_t RedealCost = 9;
+constexpr std::int64_t PlayoutCost = 3;
 // Points only break ties between moves that win alike: a whole deal's points weigh less than
 // one deal won in a thousand.
 constexpr double PointWeight = 1e-6;
