@@ -6,11 +6,15 @@ namespace tolvanis {
 
 namespace {
 
-// A number below n, 0 < n < 2^32, by multiplying rather than dividing: a division costs as much
-// as the rest of a shuffle step, and the bias of at most n in 2^32 is far below what the
-// look-ahead's counts could ever show.
+// A number below n, 0 < n < 2^32, from 32 random bits, by multiplying rather than dividing: a
+// division costs as much as the rest of a shuffle step, and the bias of at most n in 2^32 is far
+// below what the look-ahead's counts could ever show.
+std::size_t Scale(std::uint32_t bits, std::size_t n) {
+    return std::size_t((std::uint64_t(bits) * n) >> 32);
+}
+
 std::size_t Below(std::mt19937_64& rng, std::size_t n) {
-    return std::size_t(((rng() >> 32) * std::uint64_t(n)) >> 32);
+    return Scale(std::uint32_t(rng() >> 32), n);
 }
 
 }  // namespace
@@ -114,13 +118,14 @@ int SeatKnowledge::Redeal(GameState& world, int other, std::mt19937_64& rng) {
 }
 
 void SeatKnowledge::Shuffle(std::vector<int>& cards, std::mt19937_64& rng) {
-    // Each random number serves two steps, half its bits each: the numbers cost the most here.
+    // Each random number serves two steps, its high half first: the numbers cost the most here.
     std::uint64_t bits = 0;
+    bool spare = false;
     for (std::size_t i = cards.size(); i > 1; --i) {
-        const bool fresh = i % 2 == cards.size() % 2;
-        if (fresh) bits = rng();
-        const std::uint64_t half = fresh ? bits >> 32 : bits & 0xffffffffU;
-        std::swap(cards[i - 1], cards[std::size_t((half * i) >> 32)]);
+        const std::uint32_t half =
+            spare ? std::uint32_t(bits) : std::uint32_t((bits = rng()) >> 32);
+        spare = !spare;
+        std::swap(cards[i - 1], cards[Scale(half, i)]);
     }
 }
 
